@@ -1,0 +1,225 @@
+// Argument handling, the run, and the text and JSON reports of vyn-cli.
+#include "cli.h"
+
+#include "funkcja.h"
+#include "json.h"
+#include "kodowanie.h"
+#include "przebieg.h"
+#include "weryfikacja.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <optional>
+#include <ostream>
+
+#ifndef VYN_VERSION
+#define VYN_VERSION "0"
+#endif
+
+namespace vyn::cli {
+
+namespace {
+
+constexpr const char* Uzycie =
+    "Użycie: vyn-cli [--order asc|desc|LITERY] [--json] [--verify] [--time-limit SEKUNDY] "
+    "FUNKCJA\n"
+    "\n"
+    "Minimalizuje funkcję logiczną metodą Quine'a-McCluskeya.\n"
+    "FUNKCJA: grupy liter połączone \"+\" (mała litera to negacja), np. AB+aC,\n"
+    "         albo numery mintermów połączone \",\", np. 0,1,2,5,6,7.\n"
+    "\n"
+    "  --order asc|desc|LITERY  kolejność liter kodowania (domyślnie asc)\n"
+    "  --json                   wynik jako jeden obiekt JSON\n"
+    "  --verify                 sprawdza, że każda postać minimalna jest funkcją\n"
+    "  --time-limit SEKUNDY     przerywa minimalizację po tym czasie\n"
+    "  --help, --version\n"
+    "\n"
+    "Kod wyjścia: 0 sukces, 1 błąd weryfikacji, 2 złe dane, 3 przekroczona pojemność tablicy.\n";
+
+struct Opcje {
+    TrybKodowania Tryb = TrybKodowania::Rosnaco;
+    std::string Litery;
+    bool Json = false;
+    bool Weryfikuj = false;
+    std::optional<double> LimitCzasu;
+    std::string Funkcja;
+    bool JestFunkcja = false;
+};
+
+// Polls the clock at the run's event points and raises the abort flag once the limit has
+// passed, again after the run clears it, so that a stopped run stays stopped.
+class ObserwatorCzasu : public ObserwatorPrzebiegu {
+public:
+    ObserwatorCzasu(FlagaPrzerwania& flaga, std::optional<double> limit) : flaga_(flaga) {
+        if (limit)
+            koniec_ = std::chrono::steady_clock::now() +
+                      std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                          std::chrono::duration<double>(*limit));
+    }
+    void PrzetworzZdarzenia() override {
+        if (!koniec_ || (++licznik_ & 255) != 0)
+            return;
+        if (std::chrono::steady_clock::now() >= *koniec_)
+            flaga_.Ustaw();
+    }
+
+private:
+    FlagaPrzerwania& flaga_;
+    std::optional<std::chrono::steady_clock::time_point> koniec_;
+    unsigned licznik_ = 0;
+};
+
+int Blad(std::ostream& bledy, const std::string& tekst) {
+    bledy << "vyn-cli: " << tekst << '\n';
+    return ZleDane;
+}
+
+int LiteryPostaci(const std::string& postac) {
+    int ile = 0;
+    for (char c : postac)
+        if (c != '+')
+            ++ile;
+    return ile;
+}
+
+std::string PodpisPostaci(std::size_t k, std::size_t n) {
+    if (n == 1)
+        return "Postać minimalna jedyna";
+    return "Postać minimalna " + std::to_string(k) + " z " + std::to_string(n);
+}
+
+void PiszTekst(const WynikMinimalizacji& w, std::ostream& o) {
+    o << "Kodowanie: " << w.Kodowanie << '\n';
+    o << "Postać kanoniczna literowa: " << w.KanonicznaLiterowa << '\n';
+    o << "Postać kanoniczna dziesiętna: " << w.KanonicznaDziesietna << '\n';
+    o << "Tablica nr / Ilość składników / Liczba porównań:\n";
+    for (const auto& wiersz : w.Szczegoly)
+        o << "  " << wiersz << '\n';
+    if (w.Stan != StanPrzebiegu::Zakonczony)
+        return;
+    o << "Proste implikanty: " << w.ProsteImplikanty << '\n';
+    o << "Implikanty istotne: " << w.ImplikantyIstotne << '\n';
+    o << "DolnaGranica: " << w.DolnaGranica << '\n';
+    const auto n = w.PostacieMinimalne.size();
+    for (std::size_t k = 1; k <= n; ++k) {
+        const std::string& p = w.PostacieMinimalne[k - 1];
+        o << PodpisPostaci(k, n) << ": " << p << "  (liter: " << LiteryPostaci(p)
+          << ", grup: " << PoliczGrupy(p) << ")\n";
+    }
+    if (w.Obcieto)
+        o << "Uwaga: zachowano pierwsze " << n << " postaci minimalnych; jest ich więcej.\n";
+    if (w.Przerwano)
+        o << "Uwaga: minimalizację przerwano; wynik może nie być minimalny.\n";
+}
+
+void PiszJson(const WynikMinimalizacji& w, std::ostream& o) {
+    JsonObject j;
+    j.add("Kodowanie", w.Kodowanie)
+        .add("KanonicznaLiterowa", w.KanonicznaLiterowa)
+        .add("KanonicznaDziesietna", w.KanonicznaDziesietna)
+        .add("Szczegoly", w.Szczegoly)
+        .add("ProsteImplikanty", w.ProsteImplikanty)
+        .add("ImplikantyIstotne", w.ImplikantyIstotne)
+        .add("PostacieMinimalne", w.PostacieMinimalne)
+        .add("IloscMinimalnych", static_cast<long long>(w.IloscMinimalnych()))
+        .add("DolnaGranica", static_cast<long long>(w.DolnaGranica))
+        .add("Przerwano", w.Przerwano)
+        .add("Obcieto", w.Obcieto);
+    o << j.str() << '\n';
+}
+
+} // namespace
+
+int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
+            std::ostream& bledy) {
+    Opcje opcje;
+    for (std::size_t i = 0; i < argumenty.size(); ++i) {
+        const std::string& a = argumenty[i];
+        auto wartosc = [&]() -> std::optional<std::string> {
+            if (i + 1 >= argumenty.size())
+                return std::nullopt;
+            return argumenty[++i];
+        };
+        if (a == "--help" || a == "-h") {
+            wyjscie << Uzycie;
+            return Sukces;
+        } else if (a == "--version") {
+            wyjscie << "vyn-cli " << VYN_VERSION << '\n';
+            return Sukces;
+        } else if (a == "--json") {
+            opcje.Json = true;
+        } else if (a == "--verify") {
+            opcje.Weryfikuj = true;
+        } else if (a == "--order") {
+            auto v = wartosc();
+            if (!v)
+                return Blad(bledy, "--order wymaga wartości asc, desc lub liter");
+            if (*v == "asc") {
+                opcje.Tryb = TrybKodowania::Rosnaco;
+            } else if (*v == "desc") {
+                opcje.Tryb = TrybKodowania::Malejaco;
+            } else {
+                opcje.Tryb = TrybKodowania::Uzytkownika;
+                opcje.Litery = *v;
+            }
+        } else if (a == "--time-limit") {
+            auto v = wartosc();
+            char* koniec = nullptr;
+            const double s = v ? std::strtod(v->c_str(), &koniec) : -1;
+            if (!v || v->empty() || *koniec != '\0' || !(s >= 0))
+                return Blad(bledy, "--time-limit wymaga nieujemnej liczby sekund");
+            opcje.LimitCzasu = s;
+        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            return Blad(bledy, "nieznana opcja " + a + " (zobacz --help)");
+        } else if (!opcje.JestFunkcja) {
+            opcje.Funkcja = a;
+            opcje.JestFunkcja = true;
+        } else {
+            return Blad(bledy, "podaj jedną funkcję (zobacz --help)");
+        }
+    }
+    if (!opcje.JestFunkcja || opcje.Funkcja.empty())
+        return Blad(bledy, "brak funkcji (zobacz --help)");
+
+    // As in the editor, the first character decides the notation.
+    const bool dziesietny = opcje.Funkcja[0] >= '0' && opcje.Funkcja[0] <= '9';
+    const WynikKodowania kodowanie =
+        UstalKodowanie(opcje.Tryb, opcje.Funkcja, dziesietny, opcje.Litery);
+    if (kodowanie.Blad)
+        return Blad(bledy, *kodowanie.Blad);
+
+    FlagaPrzerwania flaga;
+    ObserwatorCzasu obserwator(flaga, opcje.LimitCzasu);
+    const WynikMinimalizacji wynik =
+        Minimalizuj({opcje.Funkcja, dziesietny, kodowanie.Kodowanie}, obserwator, flaga);
+    if (wynik.Stan == StanPrzebiegu::Odrzucony)
+        return Blad(bledy, wynik.Komunikat);
+
+    if (opcje.Json)
+        PiszJson(wynik, wyjscie);
+    else
+        PiszTekst(wynik, wyjscie);
+    if (wynik.Stan == StanPrzebiegu::PrzekroczonaPojemnosc) {
+        bledy << "vyn-cli: " << wynik.Komunikat << '\n';
+        return PrzekroczonaPojemnosc;
+    }
+
+    if (opcje.Weryfikuj) {
+        const auto mintermy = MintermyFunkcji(opcje.Funkcja, dziesietny, wynik.Kodowanie);
+        int zle = 0;
+        for (std::size_t k = 0; k < wynik.PostacieMinimalne.size(); ++k)
+            if (auto blad = SprawdzPostac(wynik.PostacieMinimalne[k], wynik.Kodowanie, mintermy)) {
+                bledy << "vyn-cli: postać " << k + 1 << " (" << wynik.PostacieMinimalne[k]
+                      << ") nie jest funkcją: " << *blad << '\n';
+                ++zle;
+            }
+        if (zle)
+            return BladWeryfikacji;
+        if (!opcje.Json)
+            wyjscie << "Weryfikacja: każda postać minimalna jest funkcją ("
+                    << wynik.PostacieMinimalne.size() << ").\n";
+    }
+    return Sukces;
+}
+
+} // namespace vyn::cli

@@ -1,0 +1,21 @@
+// Fixed capacities of VYN: the largest function and the largest results it handles.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vyn {
+
+// Variables are the letters A..Z, one bit each of a minterm number.
+inline constexpr int MaksLiter = 26;
+
+// The largest minterm number that 26 variables encode (2^26 - 1).
+inline constexpr std::uint32_t MaksLiczba = 67108863;
+
+// Terms per auxiliary table, minterms of the canonical form and entries of the prime list.
+inline constexpr std::size_t PojemnoscTablicy = 100000;
+
+// Equivalent minimal forms kept by one run; further forms of the same cost are only counted.
+inline constexpr std::size_t MaksPostaci = 1000;
+
+} // namespace vyn
