@@ -1,0 +1,9 @@
+#include "app/aplikacja.h"
+
+namespace vyn::gui {
+
+QString TytulZPlikiem(const QString& nazwaPliku) {
+    return TytulAplikacji + QStringLiteral(" - ") + nazwaPliku;
+}
+
+} // namespace vyn::gui
