@@ -57,7 +57,7 @@ public:
                           std::chrono::duration<double>(*limit));
     }
     void PrzetworzZdarzenia() override {
-        if (!koniec_ || (++licznik_ & 255) != 0)
+        if (!koniec_ || (licznik_++ & 255) != 0)
             return;
         if (std::chrono::steady_clock::now() >= *koniec_)
             flaga_.Ustaw();
@@ -102,7 +102,7 @@ void PiszTekst(const WynikMinimalizacji& w, std::ostream& o) {
     o << "DolnaGranica: " << w.DolnaGranica << '\n';
     const auto n = w.PostacieMinimalne.size();
     for (std::size_t k = 1; k <= n; ++k) {
-        const std::string& p = w.PostacieMinimalne[k - 1];
+        const std::string p = w.PostacieMinimalne[k - 1];
         o << PodpisPostaci(k, n) << ": " << p << "  (liter: " << LiteryPostaci(p)
           << ", grup: " << PoliczGrupy(p) << ")\n";
     }
@@ -120,12 +120,19 @@ void PiszJson(const WynikMinimalizacji& w, std::ostream& o) {
         .add("Szczegoly", w.Szczegoly)
         .add("ProsteImplikanty", w.ProsteImplikanty)
         .add("ImplikantyIstotne", w.ImplikantyIstotne)
-        .add("PostacieMinimalne", w.PostacieMinimalne)
+        .add("PostacieMinimalne",
+             [&w](std::ostream& out) {
+                 out << "[";
+                 for (std::size_t i = 0; i < w.PostacieMinimalne.size(); ++i)
+                     out << (i ? ", " : "") << JsonString(w.PostacieMinimalne[i]);
+                 out << "]";
+             })
         .add("IloscMinimalnych", static_cast<long long>(w.IloscMinimalnych()))
         .add("DolnaGranica", static_cast<long long>(w.DolnaGranica))
         .add("Przerwano", w.Przerwano)
         .add("Obcieto", w.Obcieto);
-    o << j.str() << '\n';
+    j.write(o);
+    o << '\n';
 }
 
 } // namespace

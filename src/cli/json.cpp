@@ -2,6 +2,8 @@
 #include "json.h"
 
 #include <cstdio>
+#include <ostream>
+#include <sstream>
 
 namespace vyn::cli {
 
@@ -39,7 +41,11 @@ std::string JsonList(const std::vector<std::string>& items) {
 }
 
 JsonObject& JsonObject::raw(std::string_view key, std::string value) {
-    members_.emplace_back(std::string(key), std::move(value));
+    members_.emplace_back(std::string(key), [v = std::move(value)](std::ostream& o) { o << v; });
+    return *this;
+}
+JsonObject& JsonObject::add(std::string_view key, std::function<void(std::ostream&)> writer) {
+    members_.emplace_back(std::string(key), std::move(writer));
     return *this;
 }
 JsonObject& JsonObject::add(std::string_view key, std::string_view value) {
@@ -55,13 +61,20 @@ JsonObject& JsonObject::add(std::string_view key, bool value) {
     return raw(key, value ? "true" : "false");
 }
 
-std::string JsonObject::str() const {
-    std::string out = "{\n";
+void JsonObject::write(std::ostream& out) const {
+    out << "{\n";
     for (std::size_t i = 0; i < members_.size(); ++i) {
-        out += "  " + JsonString(members_[i].first) + ": " + members_[i].second;
-        out += i + 1 < members_.size() ? ",\n" : "\n";
+        out << "  " << JsonString(members_[i].first) << ": ";
+        members_[i].second(out);
+        out << (i + 1 < members_.size() ? ",\n" : "\n");
     }
-    return out + "}";
+    out << "}";
+}
+
+std::string JsonObject::str() const {
+    std::ostringstream out;
+    write(out);
+    return out.str();
 }
 
 } // namespace vyn::cli

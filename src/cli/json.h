@@ -1,6 +1,8 @@
 // A small JSON writer for vyn-cli's --json output.
 #pragma once
 
+#include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +19,15 @@ public:
     JsonObject& add(std::string_view key, const std::vector<std::string>& values);
     JsonObject& add(std::string_view key, long long value);
     JsonObject& add(std::string_view key, bool value);
+    // A value written straight to the output when the object is written: long lists need
+    // not be held as one text.
+    JsonObject& add(std::string_view key, std::function<void(std::ostream&)> writer);
+    void write(std::ostream& out) const;
     std::string str() const;
 
 private:
     JsonObject& raw(std::string_view key, std::string value);
-    std::vector<std::pair<std::string, std::string>> members_;
+    std::vector<std::pair<std::string, std::function<void(std::ostream&)>>> members_;
 };
 
 } // namespace vyn::cli

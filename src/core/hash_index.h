@@ -11,7 +11,8 @@ class HashIndex {
 public:
     static constexpr std::uint32_t Missing = 0xFFFFFFFFu;
 
-    explicit HashIndex(std::size_t expected = 16) { reset(expected); }
+    HashIndex() : HashIndex(16) {}
+    explicit HashIndex(std::size_t expected) { reset(expected); }
 
     // Empties the index and sizes it for `expected` keys.
     void reset(std::size_t expected) {

@@ -7,6 +7,8 @@
 // keeps the forms found. A table that reaches its capacity ends the run without forms.
 #pragma once
 
+#include "granice.h"
+#include "lista_postaci.h"
 #include "obserwator.h"
 
 #include <string>
@@ -18,6 +20,7 @@ struct ZadanieMinimalizacji {
     std::string Funkcja;
     bool TrybDziesietny = false;
     std::string Kodowanie; // the letters confirmed for the run, most significant first
+    std::size_t MaksPostaci = vyn::MaksPostaci; // forms kept; tests lower it
 };
 
 enum class StanPrzebiegu {
@@ -36,7 +39,7 @@ struct WynikMinimalizacji {
     std::vector<std::string> Szczegoly; // details rows "n N C"
     std::string ProsteImplikanty;
     std::string ImplikantyIstotne;
-    std::vector<std::string> PostacieMinimalne; // forms 1..IloscMinimalnych
+    ListaPostaci PostacieMinimalne; // forms 1..IloscMinimalnych
     int DolnaGranica = 0;
     int NajlepszaDlugosc = 0;
     bool Przerwano = false;

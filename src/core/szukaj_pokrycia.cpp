@@ -117,6 +117,7 @@ public:
                     Ustaw(WierszeKolumny(c), pozycje_[i]);
             uzyte_.assign(static_cast<std::size_t>(wr_), 0);
         }
+        ileNowych_.assign(static_cast<std::size_t>(n_), 0);
 
         const std::size_t poziomy = static_cast<std::size_t>(n_) + 2;
         pokryte_.assign(poziomy * static_cast<std::size_t>(w_), 0);
@@ -167,6 +168,10 @@ private:
             for (Slowo s = b[k]; s; s &= s - 1)
                 f(k * 64 + __builtin_ctzll(s));
     }
+    // The dearest cover that could still change the result: the best cost, or one less once
+    // the forms of that cost overflowed the list (a further one would only be counted).
+    int Prog() const { return wynik_.Obcieto ? najlepsza_ - 1 : najlepsza_; }
+
     static void Ustaw(Slowo* b, int i) { b[i / 64] |= Slowo{1} << (i % 64); }
 
     // One search step: row r added to the cover of level d. True when the new cover at
@@ -178,7 +183,7 @@ private:
         }
         const auto du = static_cast<std::size_t>(d);
         const int koszt = kosztPoziomu_[du] + koszt_[static_cast<std::size_t>(r)];
-        if (najlepsza_ != 0 && koszt > najlepsza_)
+        if (najlepsza_ != 0 && koszt > Prog())
             return false;
         const Slowo* rodzic = Pokryte(d);
         const Slowo* wiersz = Wiersz(r);
@@ -203,7 +208,7 @@ private:
         for (int k = 0; k < w_; ++k)
             if (martwe[k] & ~dziecko[k])
                 return false;
-        if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, najlepsza_ - koszt))
+        if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, Prog() - koszt))
             return false;
         return true;
     }
@@ -245,6 +250,41 @@ private:
                     return false;
             }
         }
+        return UdzialyMieszczaSie(r, pokryte, zapas);
+    }
+
+    // A cover pays for every uncovered column at least the cheapest share cost / k of a row
+    // after r that covers it, k being the number of uncovered columns that row covers.
+    bool UdzialyMieszczaSie(int r, const Slowo* pokryte, int zapas) {
+        for (int p = r + 1; p < n_; ++p) {
+            const Slowo* w = Wiersz(p);
+            int k = 0;
+            for (int s = 0; s < w_; ++s)
+                k += __builtin_popcountll(w[s] & ~pokryte[s]);
+            ileNowych_[static_cast<std::size_t>(p)] = k;
+        }
+        double suma = 0;
+        for (int s = 0; s < w_; ++s) {
+            Slowo wolne = ~pokryte[s];
+            if (s == w_ - 1 && c_ % 64)
+                wolne &= (Slowo{1} << (c_ % 64)) - 1;
+            while (wolne) {
+                const int c = s * 64 + __builtin_ctzll(wolne);
+                wolne &= wolne - 1;
+                double najmniej = 1e18;
+                const std::size_t koniec = poczatekKolumny_[static_cast<std::size_t>(c) + 1];
+                for (std::size_t i = koniec; i-- > poczatekKolumny_[static_cast<std::size_t>(c)];) {
+                    const int p = pozycje_[i];
+                    if (p <= r)
+                        break;
+                    najmniej = std::min(najmniej, static_cast<double>(koszt_[static_cast<std::size_t>(p)]) /
+                                                      ileNowych_[static_cast<std::size_t>(p)]);
+                }
+                suma += najmniej;
+                if (suma > zapas + 1e-6)
+                    return false;
+            }
+        }
         return true;
     }
 
@@ -254,8 +294,8 @@ private:
             t += litery_[static_cast<std::size_t>(wierszPoziomu_[static_cast<std::size_t>(d)])];
             t.push_back('+');
         }
-        const std::string calosc = std::string(k_.ImplikantyIstotne) + t;
         if (najlepsza_ == 0 || koszt < najlepsza_) {
+            const std::string calosc = std::string(k_.ImplikantyIstotne) + t;
             int litery = literyIstotnych_;
             for (char z : t)
                 if (z != '+')
@@ -265,15 +305,17 @@ private:
                 k_.Etykieta(2, "liter: " + std::to_string(litery));
                 k_.Etykieta(3, "grup: " + std::to_string(PoliczGrupy(calosc)));
             }
-            wynik_.Postacie.clear();
+            wynik_.Reszty.clear();
             wynik_.Obcieto = false;
         }
-        if (wynik_.Postacie.size() < MaksPostaci)
-            wynik_.Postacie.push_back(calosc.substr(0, calosc.size() - 1));
+        if (wynik_.Reszty.size() < k_.MaksPostaci) {
+            t.pop_back();
+            wynik_.Reszty.push_back(std::move(t));
+        }
         else
             wynik_.Obcieto = true;
         if (k_.Etykieta)
-            k_.Etykieta(4, "minimalnych: " + std::to_string(wynik_.Postacie.size()));
+            k_.Etykieta(4, "minimalnych: " + std::to_string(wynik_.Reszty.size()));
     }
 
     const KontekstSzukania& k_;
@@ -283,7 +325,7 @@ private:
     bool ograniczenie_ = false;
     std::vector<Slowo> wiersze_, martwe_, wierszeKolumny_, uzyte_, pokryte_;
     std::vector<std::string> litery_;
-    std::vector<int> koszt_, najtanszyOd_, pozycje_, minimumOd_;
+    std::vector<int> koszt_, najtanszyOd_, pozycje_, minimumOd_, ileNowych_;
     std::vector<std::size_t> poczatekKolumny_;
     std::vector<int> ilePokrytych_, kosztPoziomu_, wierszPoziomu_, nastepny_;
     WynikSzukania wynik_;

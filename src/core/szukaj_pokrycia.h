@@ -9,6 +9,7 @@
 // needs exceeds the best cost.
 #pragma once
 
+#include "granice.h"
 #include "tablica_pokryc.h"
 
 #include <functional>
@@ -19,7 +20,9 @@
 namespace vyn {
 
 struct WynikSzukania {
-    std::vector<std::string> Postacie; // at most MaksPostaci, each with the essential part
+    // The rows each recorded form adds to the essential part, joined by "+"; at most
+    // MaksPostaci.
+    std::vector<std::string> Reszty;
     int NajlepszaDlugosc = 0;          // 0: no complete cover found
     bool Obcieto = false;              // more forms of the best cost than were kept
     bool Przerwano = false;
@@ -32,6 +35,7 @@ struct KontekstSzukania {
     std::function<void()> NaStarcie;                       // before each top-level row
     std::function<void(int, const std::string&)> Etykieta; // progress labels 2, 3, 4
     bool Przycinaj = true; // apply the two cuts (tests compare with and without)
+    std::size_t MaksPostaci = vyn::MaksPostaci;
 };
 
 WynikSzukania SzukajPokrycia(const RdzenPokryc& rdzen, const KontekstSzukania& kontekst);

@@ -12,7 +12,8 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
                                      const std::vector<std::uint32_t>& prosteMaski,
                                      const std::vector<std::uint32_t>& mintermy,
                                      std::string_view kodowanie, ObserwatorPrzebiegu& obserwator,
-                                     FlagaPrzerwania& flaga, bool przycinaj) {
+                                     FlagaPrzerwania& flaga, bool przycinaj,
+                                     std::size_t maksPostaci) {
     WynikWyboru wynik;
     for (std::size_t i = 0; i < prosteWartosci.size(); ++i) {
         if (i)
@@ -34,7 +35,7 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
         if (tekstIstotnych.empty())
             tekstIstotnych.assign(1, '1');
         wynik.ImplikantyIstotne = tekstIstotnych;
-        wynik.PostacieMinimalne.push_back(tekstIstotnych);
+        wynik.PostacieMinimalne.Dodaj(tekstIstotnych);
         return wynik;
     }
 
@@ -53,8 +54,10 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
         kontekst.NaStarcie = [&] { obserwator.Etap("Wybieranie postaci minimalnych"); };
         kontekst.Etykieta = [&](int nr, const std::string& t) { obserwator.Etykieta(nr, t); };
         kontekst.Przycinaj = przycinaj;
+        kontekst.MaksPostaci = maksPostaci;
         WynikSzukania szukanie = SzukajPokrycia(istotne.Rdzen, kontekst);
-        wynik.PostacieMinimalne = std::move(szukanie.Postacie);
+        for (std::string& reszta : szukanie.Reszty)
+            wynik.PostacieMinimalne.Dodaj(std::move(reszta));
         wynik.NajlepszaDlugosc = szukanie.NajlepszaDlugosc;
         wynik.Obcieto = szukanie.Obcieto;
         wynik.Przerwano = szukanie.Przerwano;
@@ -66,7 +69,8 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
     if (!tekstIstotnych.empty())
         tekstIstotnych.pop_back();
     if (wynik.PostacieMinimalne.empty())
-        wynik.PostacieMinimalne.push_back(tekstIstotnych.empty() ? "1" : tekstIstotnych);
+        wynik.PostacieMinimalne.Dodaj(tekstIstotnych.empty() ? "1" : "");
+    wynik.PostacieMinimalne.UstawIstotne(tekstIstotnych);
     wynik.ImplikantyIstotne = tekstIstotnych;
     obserwator.Etykieta(2, "");
     obserwator.Etykieta(3, "");

@@ -3,6 +3,8 @@
 // main window shows them. A function that is always true has the single form "1".
 #pragma once
 
+#include "granice.h"
+#include "lista_postaci.h"
 #include "obserwator.h"
 
 #include <cstdint>
@@ -16,7 +18,7 @@ namespace vyn {
 struct WynikWyboru {
     std::string ProsteImplikanty;               // joined by ","
     std::string ImplikantyIstotne;              // joined by "+"
-    std::vector<std::string> PostacieMinimalne; // forms 1..n, at most MaksPostaci
+    ListaPostaci PostacieMinimalne; // forms 1..n, at most MaksPostaci
     int DolnaGranica = 0;
     int NajlepszaDlugosc = 0;
     bool Obcieto = false;
@@ -28,6 +30,7 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
                                      const std::vector<std::uint32_t>& prosteMaski,
                                      const std::vector<std::uint32_t>& mintermy,
                                      std::string_view kodowanie, ObserwatorPrzebiegu& obserwator,
-                                     FlagaPrzerwania& flaga, bool przycinaj = true);
+                                     FlagaPrzerwania& flaga, bool przycinaj = true,
+                                     std::size_t maksPostaci = MaksPostaci);
 
 } // namespace vyn

@@ -1,0 +1,81 @@
+// A minimisation run on a worker thread, reporting its progress to the GUI thread.
+//
+// The engine's observer calls become queued signals, in order: stage texts (repeats of the
+// same text dropped), gauge values, details rows, the canonical form and the prime
+// implicants. The search's labels ("liter: ", "grup: ", "minimalnych: ") can change
+// thousands of times a second, so only their latest texts are kept and delivered on a short
+// timer; whatever is pending is delivered before `Zakonczono`. A stop request stays in force
+// until the run ends: the engine clears its flag after the table stage, and the request
+// raises it again at the next event point, so the search that follows stops too.
+#pragma once
+
+#include "przebieg.h"
+
+#include <QMetaType>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <atomic>
+
+class QThread;
+
+Q_DECLARE_METATYPE(vyn::WynikMinimalizacji)
+
+// True when the result's first form is not the function: a stop came before any complete
+// cover was found (during the canonical or table stage, or before the search's first form),
+// and what the engine keeps is only the essential part or "1". Such forms must not be shown
+// as minimal forms of the function.
+bool PostacieNiepelne(const vyn::ZadanieMinimalizacji& zadanie,
+                      const vyn::WynikMinimalizacji& wynik);
+
+class PrzebiegMinimalizacji : public QObject {
+    Q_OBJECT
+  public:
+    explicit PrzebiegMinimalizacji(QObject* parent = nullptr);
+    // A run still in progress is stopped and waited for.
+    ~PrzebiegMinimalizacji() override;
+
+    // Starts a run; false (and nothing happens) while another one is in progress.
+    // `Rozpoczeto` is emitted before the worker starts.
+    bool Uruchom(const vyn::ZadanieMinimalizacji& zadanie);
+    bool Trwa() const { return watek_ != nullptr; }
+    // Whether the last finished run's forms are not the function (see PostacieNiepelne).
+    bool OstatniePostacieNiepelne() const { return niepelne_; }
+
+    // How often the search's labels are delivered while a run goes on.
+    void UstawOkresEtykiet(int ms) { zegarEtykiet_.setInterval(ms); }
+
+  public slots:
+    // Asks the run to stop at its next check; nothing when no run is in progress.
+    void Przerwij();
+
+  signals:
+    void Rozpoczeto();
+    void Etap(const QString& tekst);
+    void Postep(int wartosc);
+    void Szczegol(const QString& wiersz);
+    void Etykieta(int nr, const QString& tekst); // 2, 3 or 4
+    void KanonicznaGotowa(const QString& literowa, const QString& dziesietna);
+    void ImplikantyGotowe(const QString& proste);
+    // The run has ended (normally, stopped, refused or at capacity); messages for the user
+    // are in wynik.Komunikat.
+    void Zakonczono(const vyn::WynikMinimalizacji& wynik);
+
+  private:
+    class Obserwator;
+    void ZapiszEtykiete(int nr, const std::string& tekst); // worker thread
+    void DostarczEtykiety();
+    void Zakoncz(const vyn::WynikMinimalizacji& wynik, bool niepelne);
+
+    vyn::FlagaPrzerwania flaga_;
+    std::atomic<bool> zadanoPrzerwania_{false};
+    QThread* watek_ = nullptr;
+    bool niepelne_ = false;
+
+    QMutex mutexEtykiet_;
+    std::array<QString, 3> etykiety_; // labels 2, 3, 4
+    std::array<bool, 3> zmienione_{}; // not yet delivered
+    QTimer zegarEtykiet_;
+};
