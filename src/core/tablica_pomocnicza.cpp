@@ -22,7 +22,10 @@ std::string WierszSzczegolow(int nr, std::size_t iloscSkladnikow) {
 
 ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, TablicaSkladnikow& cel,
                                        ListaProstych& proste, int iloscLiter, std::string& wiersz,
-                                       const std::function<bool()>& przerwac) {
+                                       const std::function<bool()>& przerwac,
+                                       PamiecPrzejscia* pamiec) {
+    PamiecPrzejscia wlasna;
+    PamiecPrzejscia& pm = pamiec ? *pamiec : wlasna;
     cel.Wartosci.clear();
     cel.Maski.clear();
     const std::size_t n = zrodlo.Rozmiar();
@@ -31,25 +34,42 @@ ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, Tablic
 
     // Each source term by its key; repeats (possible in the first table only) are chained in
     // table order.
-    HashIndex indeks(n);
-    std::vector<std::uint32_t> nastepny(n, HashIndex::Missing);
-    {
-        std::vector<std::uint32_t> koniecLancucha(n, HashIndex::Missing);
-        for (std::uint32_t i = 0; i < n; ++i) {
-            const std::uint64_t klucz = TermKey(V[i], M[i]);
-            const std::uint32_t glowa = indeks.find(klucz);
-            if (glowa == HashIndex::Missing) {
-                indeks.insert(klucz, i);
-                koniecLancucha[i] = i;
-            } else {
-                nastepny[koniecLancucha[glowa]] = i;
-                koniecLancucha[glowa] = i;
-            }
+    HashIndex& indeks = pm.Zrodlo;
+    indeks.reset(n);
+    std::vector<std::uint32_t>& nastepny = pm.Nastepny;
+    std::vector<std::uint32_t>& koniecLancucha = pm.KoniecLancucha;
+    nastepny.assign(n, HashIndex::Missing);
+    koniecLancucha.assign(n, HashIndex::Missing);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        const std::uint64_t klucz = TermKey(V[i], M[i]);
+        const std::uint32_t glowa = indeks.find(klucz);
+        if (glowa == HashIndex::Missing) {
+            indeks.insert(klucz, i);
+            koniecLancucha[i] = i;
+        } else {
+            nastepny[koniecLancucha[glowa]] = i;
+            koniecLancucha[glowa] = i;
         }
     }
 
-    HashIndex wCelu(std::min<std::size_t>(n * 2, PojemnoscTablicy));
-    std::vector<std::pair<std::uint32_t, int>> partnerzy; // (position j, merged bit)
+    // Most flipped values are not in the table; a small bit filter (about eight bits a term,
+    // so it stays in cache) turns those away without probing the index.
+    int bityFiltra = 9;
+    while ((std::size_t{1} << bityFiltra) < n * 8)
+        ++bityFiltra;
+    std::vector<std::uint64_t>& filtr = pm.Filtr;
+    filtr.assign(std::size_t{1} << (bityFiltra - 6), 0);
+    auto miejsceWFiltrze = [bityFiltra](std::uint64_t klucz) {
+        return static_cast<std::size_t>((klucz * 0x9E3779B97F4A7C15ull) >> (64 - bityFiltra));
+    };
+    for (std::uint32_t i = 0; i < n; ++i) {
+        const std::size_t m = miejsceWFiltrze(TermKey(V[i], M[i]));
+        filtr[m / 64] |= std::uint64_t{1} << (m % 64);
+    }
+
+    HashIndex& wCelu = pm.Cel;
+    wCelu.reset(n / 4);
+    auto& partnerzy = pm.Partnerzy; // (position j, merged bit)
     for (std::uint32_t i = 0; i < n; ++i) {
         if (przerwac && przerwac())
             return ZakonczeniePrzejscia::Przerwane;
@@ -60,8 +80,11 @@ ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, Tablic
             const std::uint32_t bit = 1u << b;
             if (m & bit)
                 continue;
-            for (std::uint32_t j = indeks.find(TermKey(v ^ bit, m)); j != HashIndex::Missing;
-                 j = nastepny[j])
+            const std::uint64_t klucz = TermKey(v ^ bit, m);
+            const std::size_t f = miejsceWFiltrze(klucz);
+            if (!(filtr[f / 64] >> (f % 64) & 1))
+                continue;
+            for (std::uint32_t j = indeks.find(klucz); j != HashIndex::Missing; j = nastepny[j])
                 if (j > i)
                     partnerzy.emplace_back(j, b);
         }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vyn {
@@ -36,6 +37,15 @@ enum class ZakonczeniePrzejscia {
     Przepelnione, // the destination reached PojemnoscTablicy terms
 };
 
+// Working memory of a pass, kept between the passes of a run so that large buffers are
+// allocated once.
+struct PamiecPrzejscia {
+    HashIndex Zrodlo, Cel;
+    std::vector<std::uint32_t> Nastepny, KoniecLancucha;
+    std::vector<std::uint64_t> Filtr;
+    std::vector<std::pair<std::uint32_t, int>> Partnerzy;
+};
+
 // The details row "n N C": table number, its terms, the pairs compared (in thousands,
 // written with "000", from 9999 terms on).
 std::string WierszSzczegolow(int nr, std::size_t iloscSkladnikow);
@@ -45,7 +55,8 @@ std::string WierszSzczegolow(int nr, std::size_t iloscSkladnikow);
 // replaced. On Przerwane or Przepelnione no row is written and no prime is collected.
 ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, TablicaSkladnikow& cel,
                                        ListaProstych& proste, int iloscLiter, std::string& wiersz,
-                                       const std::function<bool()>& przerwac);
+                                       const std::function<bool()>& przerwac,
+                                       PamiecPrzejscia* pamiec = nullptr);
 
 extern const char* const KomunikatPojemnosci;
 
