@@ -1,13 +1,14 @@
-// The program `vyn`: application title, then the windows.
+// The program `vyn`: application title, then the main window.
 #include "app/aplikacja.h"
+#include "app/form1.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(vyn::gui::TytulAplikacji);
-    QLabel okno(vyn::gui::TytulAplikacji);
+    vyn::gui::TForm1 okno;
+    okno.move(127, 145);
     okno.show();
     return app.exec();
 }
