@@ -1,13 +1,13 @@
-# VYN: `make run` starts the program, `make test` runs every test.
-# Both install what is missing (apt-get, through sudo when not root) and build first.
+# VYN: `make run` starts the program, `make test` runs every test, `make package` builds the .deb.
+# All three install what is missing (apt-get, through sudo when not root) and build first.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-            fonts-dejavu-core
+            fonts-dejavu-core dpkg-dev desktop-file-utils
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -49,6 +49,10 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/vyn-bench
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+	@echo "Package: $$(ls -t $(abspath $(BUILD_DIR))/vyn_*.deb | head -1)"
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -4,11 +4,17 @@
 #include "funkcja.h"
 #include "json.h"
 #include "kodowanie.h"
+#include "plik_vyn.h"
 #include "przebieg.h"
 #include "weryfikacja.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <ostream>
 
@@ -23,11 +29,14 @@ namespace {
 constexpr const char* Uzycie =
     "Użycie: vyn-cli [--order asc|desc|LITERY] [--json] [--verify] [--time-limit SEKUNDY] "
     "FUNKCJA\n"
+    "       vyn-cli [opcje jak wyżej] --file PLIK\n"
     "\n"
     "Minimalizuje funkcję logiczną metodą Quine'a-McCluskeya.\n"
     "FUNKCJA: grupy liter połączone \"+\" (mała litera to negacja), np. AB+aC,\n"
     "         albo numery mintermów połączone \",\", np. 0,1,2,5,6,7.\n"
     "\n"
+    "  --file PLIK              funkcja z pliku .vyn albo mapy Halora .hal, czytana jak\n"
+    "                           poleceniem Otwórz programu vyn\n"
     "  --order asc|desc|LITERY  kolejność liter kodowania (domyślnie asc)\n"
     "  --json                   wynik jako jeden obiekt JSON\n"
     "  --verify                 sprawdza, że każda postać minimalna jest funkcją\n"
@@ -44,6 +53,7 @@ struct Opcje {
     std::optional<double> LimitCzasu;
     std::string Funkcja;
     bool JestFunkcja = false;
+    std::optional<std::string> Plik;
 };
 
 // Polls the clock at the run's event points and raises the abort flag once the limit has
@@ -72,6 +82,29 @@ private:
 int Blad(std::ostream& bledy, const std::string& tekst) {
     bledy << "vyn-cli: " << tekst << '\n';
     return ZleDane;
+}
+
+// The whole file; a message when it cannot be read.
+std::optional<std::string> CzytajPlik(const std::string& nazwa, std::string& bajty) {
+    const std::string poczatek = "nie mogę odczytać pliku " + nazwa + ": ";
+    std::error_code kod;
+    if (std::filesystem::is_directory(nazwa, kod))
+        return poczatek + "to jest folder";
+    std::ifstream plik(nazwa, std::ios::binary);
+    if (!plik)
+        return poczatek + std::strerror(errno);
+    bajty.assign(std::istreambuf_iterator<char>(plik), std::istreambuf_iterator<char>());
+    if (plik.bad())
+        return poczatek + "błąd odczytu";
+    return std::nullopt;
+}
+
+// One line on stderr, whatever the reader's message holds.
+std::string JednaLinia(std::string tekst) {
+    for (char& c : tekst)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return tekst;
 }
 
 int LiteryPostaci(const std::string& postac) {
@@ -176,6 +209,13 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
             if (!v || v->empty() || *koniec != '\0' || !(s >= 0))
                 return Blad(bledy, "--time-limit wymaga nieujemnej liczby sekund");
             opcje.LimitCzasu = s;
+        } else if (a == "--file") {
+            auto v = wartosc();
+            if (!v || v->empty())
+                return Blad(bledy, "--file wymaga nazwy pliku");
+            if (opcje.Plik)
+                return Blad(bledy, "podaj jeden plik (zobacz --help)");
+            opcje.Plik = *v;
         } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             return Blad(bledy, "nieznana opcja " + a + " (zobacz --help)");
         } else if (!opcje.JestFunkcja) {
@@ -185,11 +225,27 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
             return Blad(bledy, "podaj jedną funkcję (zobacz --help)");
         }
     }
-    if (!opcje.JestFunkcja || opcje.Funkcja.empty())
-        return Blad(bledy, "brak funkcji (zobacz --help)");
-
-    // As in the editor, the first character decides the notation.
-    const bool dziesietny = opcje.Funkcja[0] >= '0' && opcje.Funkcja[0] <= '9';
+    bool dziesietny = false;
+    if (opcje.Plik) {
+        if (opcje.JestFunkcja)
+            return Blad(bledy, "podaj funkcję albo --file, nie oba (zobacz --help)");
+        // Read as the program's Open command reads it, the notation with it.
+        std::string bajty;
+        PlikFunkcji plik;
+        if (auto blad = CzytajPlik(*opcje.Plik, bajty))
+            return Blad(bledy, *blad);
+        if (auto blad = CzytajFunkcjeZPliku(*opcje.Plik, bajty, plik))
+            return Blad(bledy, JednaLinia(*opcje.Plik + ": " + *blad));
+        if (plik.Funkcja.empty())
+            return Blad(bledy, "plik " + *opcje.Plik + " nie zawiera funkcji");
+        opcje.Funkcja = plik.Funkcja;
+        dziesietny = plik.TrybDziesietny;
+    } else {
+        if (!opcje.JestFunkcja || opcje.Funkcja.empty())
+            return Blad(bledy, "brak funkcji (zobacz --help)");
+        // As in the editor, the first character decides the notation.
+        dziesietny = opcje.Funkcja[0] >= '0' && opcje.Funkcja[0] <= '9';
+    }
     const WynikKodowania kodowanie =
         UstalKodowanie(opcje.Tryb, opcje.Funkcja, dziesietny, opcje.Litery);
     if (kodowanie.Blad)

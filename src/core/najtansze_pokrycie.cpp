@@ -1,7 +1,8 @@
-// Branch and bound for the cheapest cover.
+// Branch and bound for the cheapest cover, with the classic reductions at every node.
 #include "najtansze_pokrycie.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace vyn {
@@ -9,80 +10,308 @@ namespace vyn {
 namespace {
 
 using Slowo = std::uint64_t;
+using Bity = std::vector<Slowo>;
 
-class Galezie {
+bool Ma(const Bity& b, int i) { return b[static_cast<std::size_t>(i / 64)] >> (i % 64) & 1; }
+void Ustaw(Bity& b, int i) { b[static_cast<std::size_t>(i / 64)] |= Slowo{1} << (i % 64); }
+void Zdejmij(Bity& b, int i) { b[static_cast<std::size_t>(i / 64)] &= ~(Slowo{1} << (i % 64)); }
+bool Pusty(const Bity& b) {
+    return std::all_of(b.begin(), b.end(), [](Slowo s) { return s == 0; });
+}
+template <class F> void DlaBitow(const Bity& b, F&& f) {
+    for (std::size_t s = 0; s < b.size(); ++s)
+        for (Slowo x = b[s]; x; x &= x - 1)
+            f(static_cast<int>(s * 64) + __builtin_ctzll(x));
+}
+
+} // namespace
+
+// The rows and costs of a covering problem, with the reductions and the lower bound that
+// both the branch and bound and the ordered search use.
+class UkladPokrycia {
 public:
-    Galezie(const std::vector<Slowo>& wiersze, int kolumny, int slowa, const std::vector<int>& koszt,
-            const std::function<bool()>& przerwac, long long maksWezlow)
-        : wiersze_(wiersze), c_(kolumny), w_(slowa), koszt_(koszt), przerwac_(przerwac),
-          maksWezlow_(maksWezlow) {
+    UkladPokrycia(const std::vector<Slowo>& wiersze, int kolumny, int slowa, const std::vector<int>& koszt)
+        : wiersze_(wiersze), c_(kolumny), w_(slowa), koszt_(koszt) {
         n_ = static_cast<int>(koszt.size());
         wr_ = (n_ + 63) / 64;
-        ile_.resize(static_cast<std::size_t>(n_));
-        udzial_.resize(static_cast<std::size_t>(c_));
-        ileWierszy_.resize(static_cast<std::size_t>(c_));
     }
 
-    NajtanszePokrycie Uruchom() {
-        std::vector<Slowo> wolne(static_cast<std::size_t>(w_), 0);
-        for (int c = 0; c < c_; ++c)
-            wolne[static_cast<std::size_t>(c / 64)] |= Slowo{1} << (c % 64);
-        std::vector<Slowo> dostepne(static_cast<std::size_t>(wr_), 0);
-        for (int r = 0; r < n_; ++r)
-            dostepne[static_cast<std::size_t>(r / 64)] |= Slowo{1} << (r % 64);
-        Zachlannie(wolne);
+    int Ograniczenie(const Slowo* niepokryte, int od) const {
+        Bity wolne(niepokryte, niepokryte + w_);
+        Bity dostepne(static_cast<std::size_t>(wr_), 0);
+        for (int r = od; r < n_; ++r)
+            Ustaw(dostepne, r);
+        int koszt = 0;
         std::vector<int> wybrane;
-        Szukaj(wolne, dostepne, 0, wybrane);
-        wynik_.Przerwano = przerwano_;
-        wynik_.Dokladny = !przerwano_ && !wyczerpano_;
-        std::sort(wynik_.Wiersze.begin(), wynik_.Wiersze.end());
-        return wynik_;
+        if (!Redukuj(wolne, dostepne, koszt, wybrane))
+            return std::numeric_limits<int>::max() / 2;
+        if (Pusty(wolne))
+            return koszt;
+        const double g = Granica(wolne, dostepne, WierszeKolumn(wolne, dostepne));
+        return koszt + static_cast<int>(std::ceil(g - 1e-6));
     }
 
-private:
+protected:
     const Slowo* Wiersz(int r) const {
         return wiersze_.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(w_);
     }
-    int Nowe(int r, const std::vector<Slowo>& wolne) const {
+    int Koszt(int r) const { return koszt_[static_cast<std::size_t>(r)]; }
+    int Nowe(int r, const Bity& wolne) const {
         const Slowo* w = Wiersz(r);
         int k = 0;
         for (int s = 0; s < w_; ++s)
             k += __builtin_popcountll(w[s] & wolne[static_cast<std::size_t>(s)]);
         return k;
     }
-    static bool Ma(const std::vector<Slowo>& b, int i) {
-        return b[static_cast<std::size_t>(i / 64)] >> (i % 64) & 1;
+    void Pokryj(int r, Bity& wolne) const {
+        const Slowo* w = Wiersz(r);
+        for (int s = 0; s < w_; ++s)
+            wolne[static_cast<std::size_t>(s)] &= ~w[s];
+    }
+    // Whether row a's columns among `wolne` all belong to row b.
+    bool Zawiera(int b, int a, const Bity& wolne) const {
+        const Slowo* wa = Wiersz(a);
+        const Slowo* wb = Wiersz(b);
+        for (int s = 0; s < w_; ++s)
+            if (wa[s] & wolne[static_cast<std::size_t>(s)] & ~wb[s])
+                return false;
+        return true;
     }
 
+    // The rows of each column to cover, among the usable rows.
+    std::vector<Bity> WierszeKolumn(const Bity& wolne, const Bity& dostepne) const {
+        std::vector<Bity> wk(static_cast<std::size_t>(c_));
+        DlaBitow(wolne, [&](int c) { wk[static_cast<std::size_t>(c)].assign(static_cast<std::size_t>(wr_), 0); });
+        DlaBitow(dostepne, [&](int r) {
+            const Slowo* w = Wiersz(r);
+            for (int s = 0; s < w_; ++s)
+                for (Slowo x = w[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
+                    Ustaw(wk[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))], r);
+        });
+        return wk;
+    }
+
+    // Forced rows, dominated rows and dominated columns, until nothing changes. False when
+    // some column can no longer be covered.
+    bool Redukuj(Bity& wolne, Bity& dostepne, int& koszt, std::vector<int>& wybrane) const {
+        for (bool zmiana = true; zmiana;) {
+            zmiana = false;
+            DlaBitow(dostepne, [&](int r) {
+                if (!Nowe(r, wolne))
+                    Zdejmij(dostepne, r);
+            });
+            const std::vector<Bity> wk = WierszeKolumn(wolne, dostepne);
+            bool niemozliwe = false;
+            int wymuszony = -1;
+            DlaBitow(wolne, [&](int c) {
+                int ile = 0;
+                for (Slowo s : wk[static_cast<std::size_t>(c)])
+                    ile += __builtin_popcountll(s);
+                if (ile == 0)
+                    niemozliwe = true;
+                else if (ile == 1 && wymuszony < 0)
+                    for (std::size_t s = 0; s < wk[static_cast<std::size_t>(c)].size(); ++s)
+                        if (wk[static_cast<std::size_t>(c)][s])
+                            wymuszony = static_cast<int>(s * 64) + __builtin_ctzll(wk[static_cast<std::size_t>(c)][s]);
+            });
+            if (niemozliwe)
+                return false;
+            if (wymuszony >= 0) {
+                koszt += Koszt(wymuszony);
+                wybrane.push_back(wymuszony);
+                Pokryj(wymuszony, wolne);
+                Zdejmij(dostepne, wymuszony);
+                zmiana = true;
+                continue;
+            }
+            // A row whose new columns another row also covers, at no more cost, is not needed.
+            std::vector<int> rzedy;
+            DlaBitow(dostepne, [&](int r) { rzedy.push_back(r); });
+            for (int a : rzedy) {
+                for (int b : rzedy) {
+                    if (a == b || !Ma(dostepne, b) || Koszt(b) > Koszt(a) || !Zawiera(b, a, wolne))
+                        continue;
+                    // Equal rows at equal cost: keep the first.
+                    if (Koszt(b) == Koszt(a) && Zawiera(a, b, wolne) && b > a)
+                        continue;
+                    Zdejmij(dostepne, a);
+                    zmiana = true;
+                    break;
+                }
+            }
+            if (zmiana)
+                continue;
+            // A column whose rows all cover another column is covered with that one.
+            std::vector<int> kolumny;
+            DlaBitow(wolne, [&](int c) { kolumny.push_back(c); });
+            for (int u : kolumny) {
+                const Bity& ru = wk[static_cast<std::size_t>(u)];
+                for (int v : kolumny) {
+                    if (u == v || !Ma(wolne, v))
+                        continue;
+                    const Bity& rv = wk[static_cast<std::size_t>(v)];
+                    bool podzbior = true, rowne = true;
+                    for (std::size_t s = 0; s < rv.size(); ++s) {
+                        podzbior = podzbior && !(rv[s] & ~ru[s]);
+                        rowne = rowne && rv[s] == ru[s];
+                    }
+                    if (!podzbior || (rowne && v > u))
+                        continue;
+                    Zdejmij(wolne, u);
+                    zmiana = true;
+                    break;
+                }
+            }
+        }
+        return true;
+    }
+
+    // Lower bound on the cost still needed: the larger of the independent-columns bound and
+    // the sum of the cheapest shares.
+    double Granica(const Bity& wolne, const Bity& dostepne, const std::vector<Bity>& wk) const {
+        std::vector<int> nowe(static_cast<std::size_t>(n_), 0);
+        DlaBitow(dostepne, [&](int r) { nowe[static_cast<std::size_t>(r)] = Nowe(r, wolne); });
+        std::vector<std::pair<int, int>> porzadek; // (rows, column)
+        double udzialy = 0;
+        DlaBitow(wolne, [&](int c) {
+            int ile = 0;
+            double udzial = std::numeric_limits<double>::max();
+            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
+                ++ile;
+                udzial = std::min(udzial, static_cast<double>(Koszt(r)) / nowe[static_cast<std::size_t>(r)]);
+            });
+            udzialy += udzial;
+            porzadek.emplace_back(ile, c);
+        });
+        std::sort(porzadek.begin(), porzadek.end());
+
+        // The shares are a feasible dual of the covering problem (no row pays more than its
+        // cost); raising each column's share until one of its rows is paid in full keeps it
+        // feasible and can only raise the bound.
+        std::vector<double> luz(static_cast<std::size_t>(n_), 0);
+        DlaBitow(dostepne, [&](int r) {
+            const int k = nowe[static_cast<std::size_t>(r)];
+            luz[static_cast<std::size_t>(r)] = k ? Koszt(r) : 0;
+        });
+        std::vector<double> y(static_cast<std::size_t>(c_), 0);
+        for (const auto& [ile, c] : porzadek) {
+            double u = std::numeric_limits<double>::max();
+            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
+                u = std::min(u, static_cast<double>(Koszt(r)) / nowe[static_cast<std::size_t>(r)]);
+            });
+            y[static_cast<std::size_t>(c)] = u;
+        }
+        DlaBitow(dostepne, [&](int r) {
+            const Slowo* w = Wiersz(r);
+            for (int s = 0; s < w_; ++s)
+                for (Slowo x = w[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
+                    luz[static_cast<std::size_t>(r)] -= y[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))];
+        });
+        double dualna = 0;
+        for (const auto& [ile, c] : porzadek) {
+            double podwyzka = std::numeric_limits<double>::max();
+            DlaBitow(wk[static_cast<std::size_t>(c)],
+                     [&](int r) { podwyzka = std::min(podwyzka, luz[static_cast<std::size_t>(r)]); });
+            podwyzka = std::max(podwyzka, 0.0);
+            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) { luz[static_cast<std::size_t>(r)] -= podwyzka; });
+            dualna += y[static_cast<std::size_t>(c)] + podwyzka;
+        }
+        udzialy = std::max(udzialy, dualna);
+
+        Bity uzyte(static_cast<std::size_t>(wr_), 0);
+        int niezalezne = 0;
+        for (const auto& [ile, c] : porzadek) {
+            const Bity& r = wk[static_cast<std::size_t>(c)];
+            bool wspolny = false;
+            for (std::size_t s = 0; s < r.size() && !wspolny; ++s)
+                wspolny = (r[s] & uzyte[s]) != 0;
+            if (wspolny)
+                continue;
+            int najtanszy = std::numeric_limits<int>::max();
+            DlaBitow(r, [&](int w) { najtanszy = std::min(najtanszy, Koszt(w)); });
+            niezalezne += najtanszy;
+            for (std::size_t s = 0; s < r.size(); ++s)
+                uzyte[s] |= r[s];
+        }
+        return std::max(udzialy, static_cast<double>(niezalezne));
+    }
+
+    const std::vector<Slowo>& wiersze_;
+    int c_, w_, n_ = 0, wr_ = 0;
+    const std::vector<int>& koszt_;
+};
+
+class Galezie : public UkladPokrycia {
+public:
+    Galezie(const std::vector<Slowo>& wiersze, int kolumny, int slowa, const std::vector<int>& koszt,
+            const std::function<bool()>& przerwac, long long maksWezlow)
+        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac), maksWezlow_(maksWezlow) {}
+
+    bool szukamIstnienia_ = false; // stop at the first cover within the cost
+    std::function<void(const std::vector<int>&)> lepsze_;
+
+    // Whether the columns of `wolne` can be covered with rows from `od` on at a cost of at
+    // most `budzet`; also true when the branches allowed ran out before an answer.
+    bool Istnieje(const Slowo* niepokryte, int od, int budzet) {
+        Bity wolne(niepokryte, niepokryte + w_);
+        Bity dostepne(static_cast<std::size_t>(wr_), 0);
+        for (int r = od; r < n_; ++r)
+            Ustaw(dostepne, r);
+        wynik_ = NajtanszePokrycie{};
+        wynik_.Koszt = budzet + 1;
+        znaleziono_ = wyczerpano_ = przerwano_ = false;
+        wezly_ = 0;
+        std::vector<int> wybrane;
+        Szukaj(std::move(wolne), std::move(dostepne), 0, wybrane);
+        return znaleziono_ || wyczerpano_;
+    }
+
+    NajtanszePokrycie Uruchom() {
+        Bity wolne(static_cast<std::size_t>(w_), 0);
+        for (int c = 0; c < c_; ++c)
+            Ustaw(wolne, c);
+        Bity dostepne(static_cast<std::size_t>(wr_), 0);
+        for (int r = 0; r < n_; ++r)
+            Ustaw(dostepne, r);
+        Zachlannie(wolne);
+        std::vector<int> wybrane;
+        Szukaj(std::move(wolne), std::move(dostepne), 0, wybrane);
+        wynik_.Przerwano = przerwano_;
+        // Searched to the end: the cover found is cheapest, or there is none.
+        wynik_.Dokladny = !przerwano_ && !wyczerpano_;
+        std::sort(wynik_.Wiersze.begin(), wynik_.Wiersze.end());
+        return wynik_;
+    }
+
+private:
     // A first cover, cheapest share first: the bound the search starts from.
-    void Zachlannie(std::vector<Slowo> wolne) {
+    void Zachlannie(Bity wolne) {
         int koszt = 0;
         std::vector<int> wybrane;
-        while (std::any_of(wolne.begin(), wolne.end(), [](Slowo s) { return s != 0; })) {
+        while (!Pusty(wolne)) {
             int najlepszy = -1;
             double udzial = std::numeric_limits<double>::max();
             for (int r = 0; r < n_; ++r) {
                 const int k = Nowe(r, wolne);
-                if (k && static_cast<double>(koszt_[static_cast<std::size_t>(r)]) / k < udzial) {
-                    udzial = static_cast<double>(koszt_[static_cast<std::size_t>(r)]) / k;
+                if (k && static_cast<double>(Koszt(r)) / k < udzial) {
+                    udzial = static_cast<double>(Koszt(r)) / k;
                     najlepszy = r;
                 }
             }
             if (najlepszy < 0)
                 return; // some column has no row: no cover at all
-            koszt += koszt_[static_cast<std::size_t>(najlepszy)];
+            koszt += Koszt(najlepszy);
             wybrane.push_back(najlepszy);
-            const Slowo* w = Wiersz(najlepszy);
-            for (int s = 0; s < w_; ++s)
-                wolne[static_cast<std::size_t>(s)] &= ~w[s];
+            Pokryj(najlepszy, wolne);
         }
         wynik_.Koszt = koszt;
         wynik_.Wiersze = wybrane;
+        if (lepsze_ && koszt > 0)
+            lepsze_(wybrane);
     }
 
-    void Szukaj(const std::vector<Slowo>& wolne, std::vector<Slowo> dostepne, int koszt,
-                std::vector<int>& wybrane) {
-        if (przerwano_ || wyczerpano_)
+    void Szukaj(Bity wolne, Bity dostepne, int koszt, std::vector<int>& wybrane) {
+        if (przerwano_ || wyczerpano_ || (znaleziono_ && szukamIstnienia_))
             return;
         if (przerwac_ && przerwac_()) {
             przerwano_ = true;
@@ -92,93 +321,97 @@ private:
             wyczerpano_ = true;
             return;
         }
-        if (std::all_of(wolne.begin(), wolne.end(), [](Slowo s) { return s == 0; })) {
-            if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
-                wynik_.Koszt = koszt;
-                wynik_.Wiersze = wybrane;
-            }
-            return;
-        }
-        // Shares and the number of usable rows of every uncovered column.
-        std::fill(udzial_.begin(), udzial_.end(), std::numeric_limits<double>::max());
-        std::fill(ileWierszy_.begin(), ileWierszy_.end(), 0);
-        for (int r = 0; r < n_; ++r) {
-            ile_[static_cast<std::size_t>(r)] = 0;
-            if (!Ma(dostepne, r))
-                continue;
-            const Slowo* w = Wiersz(r);
-            int k = 0;
-            for (int s = 0; s < w_; ++s)
-                k += __builtin_popcountll(w[s] & wolne[static_cast<std::size_t>(s)]);
-            ile_[static_cast<std::size_t>(r)] = k;
-            if (!k)
-                continue;
-            const double u = static_cast<double>(koszt_[static_cast<std::size_t>(r)]) / k;
-            for (int s = 0; s < w_; ++s)
-                for (Slowo b = w[s] & wolne[static_cast<std::size_t>(s)]; b; b &= b - 1) {
-                    const auto c = static_cast<std::size_t>(s * 64 + __builtin_ctzll(b));
-                    udzial_[c] = std::min(udzial_[c], u);
-                    ++ileWierszy_[c];
+        const std::size_t ileWybranych = wybrane.size();
+        if (Redukuj(wolne, dostepne, koszt, wybrane)) {
+            if (Pusty(wolne)) {
+                if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
+                    wynik_.Koszt = koszt;
+                    wynik_.Wiersze = wybrane;
+                    znaleziono_ = true;
+                    if (lepsze_)
+                        lepsze_(wybrane);
                 }
-        }
-        double granica = koszt;
-        int kolumna = -1;
-        for (int s = 0; s < w_; ++s)
-            for (Slowo b = wolne[static_cast<std::size_t>(s)]; b; b &= b - 1) {
-                const int c = s * 64 + __builtin_ctzll(b);
-                if (ileWierszy_[static_cast<std::size_t>(c)] == 0)
-                    return; // this column can no longer be covered
-                granica += udzial_[static_cast<std::size_t>(c)];
-                if (kolumna < 0 || ileWierszy_[static_cast<std::size_t>(c)] <
-                                       ileWierszy_[static_cast<std::size_t>(kolumna)])
-                    kolumna = c;
+            } else if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
+                const std::vector<Bity> wk = WierszeKolumn(wolne, dostepne);
+                // Only a strictly cheaper cover is of interest; costs are whole numbers.
+                if (wynik_.Koszt == 0 || koszt + Granica(wolne, dostepne, wk) <= wynik_.Koszt - 1 + 1e-6)
+                    Rozgalez(wolne, dostepne, koszt, wybrane, wk);
             }
-        if (wynik_.Koszt != 0 && granica > wynik_.Koszt - 1 + 1e-6)
-            return; // cannot beat the best cover known
+        }
+        wybrane.resize(ileWybranych);
+    }
+
+    // Each row of the column with the fewest rows in turn, cheapest share first; the rows
+    // already tried stay out of the later branches.
+    void Rozgalez(const Bity& wolne, Bity dostepne, int koszt, std::vector<int>& wybrane,
+                  const std::vector<Bity>& wk) {
+        int kolumna = -1, najmniej = std::numeric_limits<int>::max();
+        DlaBitow(wolne, [&](int c) {
+            int ile = 0;
+            for (Slowo s : wk[static_cast<std::size_t>(c)])
+                ile += __builtin_popcountll(s);
+            if (ile < najmniej) {
+                najmniej = ile;
+                kolumna = c;
+            }
+        });
         std::vector<std::pair<double, int>> kandydaci;
-        for (int r = 0; r < n_; ++r)
-            if (ile_[static_cast<std::size_t>(r)] && Ma(dostepne, r) &&
-                (Wiersz(r)[kolumna / 64] >> (kolumna % 64) & 1))
-                kandydaci.emplace_back(
-                    static_cast<double>(koszt_[static_cast<std::size_t>(r)]) / ile_[static_cast<std::size_t>(r)], r);
+        DlaBitow(wk[static_cast<std::size_t>(kolumna)], [&](int r) {
+            kandydaci.emplace_back(static_cast<double>(Koszt(r)) / Nowe(r, wolne), r);
+        });
         std::sort(kandydaci.begin(), kandydaci.end());
-        std::vector<Slowo> dalej(static_cast<std::size_t>(w_));
         for (const auto& [udzial, r] : kandydaci) {
-            const Slowo* w = Wiersz(r);
-            for (int s = 0; s < w_; ++s)
-                dalej[static_cast<std::size_t>(s)] = wolne[static_cast<std::size_t>(s)] & ~w[s];
+            Bity dalej = wolne;
+            Pokryj(r, dalej);
+            Bity bez = dostepne;
+            Zdejmij(bez, r);
             wybrane.push_back(r);
-            Szukaj(dalej, dostepne, koszt + koszt_[static_cast<std::size_t>(r)], wybrane);
+            Szukaj(std::move(dalej), std::move(bez), koszt + Koszt(r), wybrane);
             wybrane.pop_back();
-            if (przerwano_ || wyczerpano_)
+            if (przerwano_ || wyczerpano_ || (znaleziono_ && szukamIstnienia_))
                 return;
-            // Covers with r are all behind us now.
-            dostepne[static_cast<std::size_t>(r / 64)] &= ~(Slowo{1} << (r % 64));
+            Zdejmij(dostepne, r);
         }
     }
 
-    const std::vector<Slowo>& wiersze_;
-    int c_, w_, n_ = 0, wr_ = 0;
-    const std::vector<int>& koszt_;
     const std::function<bool()>& przerwac_;
-    std::vector<int> ile_, ileWierszy_;
-    std::vector<double> udzial_;
     NajtanszePokrycie wynik_;
+    bool znaleziono_ = false;
     bool przerwano_ = false;
     long long maksWezlow_;
     long long wezly_ = 0;
     bool wyczerpano_ = false;
 };
 
-} // namespace
 
-NajtanszePokrycie ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny,
-                                          int slowa, const std::vector<int>& koszt,
-                                          const std::function<bool()>& przerwac,
-                                          long long maksWezlow) {
+OszacowaniePokrycia::OszacowaniePokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny,
+                                         int slowa, const std::vector<int>& koszt)
+    : uklad_(std::make_unique<UkladPokrycia>(wiersze, kolumny, slowa, koszt)), wiersze_(wiersze),
+      kolumny_(kolumny), slowa_(slowa), koszt_(koszt) {}
+
+OszacowaniePokrycia::~OszacowaniePokrycia() = default;
+
+int OszacowaniePokrycia::Ograniczenie(const std::uint64_t* niepokryte, int od) const {
+    return uklad_->Ograniczenie(niepokryte, od);
+}
+
+bool OszacowaniePokrycia::Mozliwe(const std::uint64_t* niepokryte, int od, int budzet,
+                                  long long maksWezlow) {
+    if (!galezie_) {
+        galezie_ = std::make_unique<Galezie>(wiersze_, kolumny_, slowa_, koszt_, brak_, maksWezlow);
+        galezie_->szukamIstnienia_ = true;
+    }
+    return galezie_->Istnieje(niepokryte, od, budzet);
+}
+
+NajtanszePokrycie ZnajdzNajtanszePokrycie(
+    const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa, const std::vector<int>& koszt,
+    const std::function<bool()>& przerwac, long long maksWezlow,
+    const std::function<void(const std::vector<int>&)>& lepsze) {
     if (koszt.empty())
         return {};
     Galezie g(wiersze, kolumny, slowa, koszt, przerwac, maksWezlow);
+    g.lepsze_ = lepsze;
     return g.Uruchom();
 }
 

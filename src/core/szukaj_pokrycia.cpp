@@ -8,12 +8,16 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace vyn {
 
 namespace {
 
 using Slowo = std::uint64_t;
+
+// Branches one test of a search step may spend before the step is walked anyway.
+constexpr long long MaksWezlowTestu = 2000;
 
 // Column-to-row structures are only built while they stay this small (in 64-bit words).
 constexpr std::size_t MaksSlowOgraniczenia = std::size_t{1} << 24;
@@ -28,6 +32,7 @@ public:
         for (char z : k.ImplikantyIstotne)
             if (z != '+')
                 ++literyIstotnych_;
+        grupyIstotnych_ = k.ImplikantyIstotne.empty() ? 0 : PoliczGrupy(k.ImplikantyIstotne);
 
         // Columns renumbered by increasing number of covering rows: the lower bound then
         // meets the hardest columns first.
@@ -129,9 +134,27 @@ public:
     }
 
     WynikSzukania Uruchom() {
+        if (k_.Przycinaj && k_.NaStarcie)
+            k_.NaStarcie();
+        if (c_ == 0)
+            return std::move(wynik_); // nothing left to cover: no row can add coverage
         if (k_.Przycinaj) {
+            oszacowanie_ = std::make_unique<OszacowaniePokrycia>(wiersze_, c_, w_, koszt_);
+            niepokryte_.assign(static_cast<std::size_t>(w_), 0);
             // The least cost first: then only covers of that cost are ever recorded.
-            const NajtanszePokrycie optimum = ZnajdzNajtanszePokrycie(wiersze_, c_, w_, koszt_, k_.Przerwac);
+            // Each better cover found on the way shows in the labels, as a form found so far.
+            auto lepsze = [this](const std::vector<int>& wiersze) {
+                if (!k_.Etykieta)
+                    return;
+                int litery = literyIstotnych_;
+                for (int r : wiersze)
+                    litery += koszt_[static_cast<std::size_t>(r)] - 1;
+                k_.Etykieta(2, "liter: " + std::to_string(litery));
+                k_.Etykieta(3, "grup: " + std::to_string(grupyIstotnych_ + static_cast<int>(wiersze.size())));
+                k_.Etykieta(4, "minimalnych: 1");
+            };
+            const NajtanszePokrycie optimum =
+                ZnajdzNajtanszePokrycie(wiersze_, c_, w_, koszt_, k_.Przerwac, 200000, lepsze);
             if (optimum.Przerwano) {
                 wynik_.Przerwano = true;
                 if (optimum.Koszt) {
@@ -231,6 +254,21 @@ private:
                 return false;
         if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, Prog() - koszt))
             return false;
+        if (najlepsza_ != 0 && oszacowanie_) {
+            // The same test with the reductions of the cheapest-cover search: slower, but it
+            // sees through rows and columns that the simple bounds count twice.
+            for (int k = 0; k < w_; ++k)
+                niepokryte_[static_cast<std::size_t>(k)] = ~dziecko[k];
+            if (c_ % 64)
+                niepokryte_[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
+            const int zapas = Prog() - koszt;
+            if (oszacowanie_->Ograniczenie(niepokryte_.data(), r + 1) > zapas)
+                return false;
+            // And, where that is not enough, the branch and bound itself: a branch is only
+            // walked when some cover within the cost lies below it.
+            if (!oszacowanie_->Mozliwe(niepokryte_.data(), r + 1, zapas, MaksWezlowTestu))
+                return false;
+        }
         return true;
     }
 
@@ -348,11 +386,14 @@ private:
     const KontekstSzukania& k_;
     int n_ = 0, c_ = 0, w_ = 0, wr_ = 0;
     int literyIstotnych_ = 0;
+    int grupyIstotnych_ = 0;
     int najlepsza_ = 0;
     bool ograniczenie_ = false;
     bool znaneOptimum_ = false;      // najlepsza_ is the least cost of any cover
     bool etykietyUstawione_ = false; // the labels show the cost being recorded
     bool gotowe_ = false;
+    std::unique_ptr<OszacowaniePokrycia> oszacowanie_;
+    std::vector<Slowo> niepokryte_;
     std::vector<Slowo> wiersze_, martwe_, wierszeKolumny_, uzyte_, pokryte_;
     std::vector<std::string> litery_;
     std::vector<int> koszt_, najtanszyOd_, pozycje_, minimumOd_, ileNowych_;

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +21,27 @@ Wynik Cli(std::vector<std::string> argumenty) {
     const int kod = vyn::cli::Uruchom(argumenty, o, e);
     return {kod, o.str(), e.str()};
 }
+
+// A folder of its own for the files of one test, removed at the end.
+class PlikiTymczasowe {
+public:
+    PlikiTymczasowe() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        katalog_ = std::filesystem::temp_directory_path() /
+                   ("vyn_cli_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(katalog_);
+    }
+    ~PlikiTymczasowe() { std::filesystem::remove_all(katalog_); }
+    std::string Plik(const std::string& nazwa, const std::string& tresc) const {
+        const auto sciezka = katalog_ / nazwa;
+        std::ofstream(sciezka, std::ios::binary) << tresc;
+        return sciezka.string();
+    }
+    std::string Sciezka(const std::string& nazwa) const { return (katalog_ / nazwa).string(); }
+
+private:
+    std::filesystem::path katalog_;
+};
 
 } // namespace
 
@@ -89,4 +114,58 @@ TEST(cli_test, help_and_version) {
     EXPECT_EQ(Cli({"--help"}).kod, 0);
     EXPECT_NE(Cli({"--help"}).wyjscie.find("--time-limit"), std::string::npos);
     EXPECT_EQ(Cli({"--version"}).wyjscie.rfind("vyn-cli ", 0), 0u);
+}
+
+TEST(cli_test, file_is_read_as_the_open_command_reads_it_then_runs_as_typed) {
+    PlikiTymczasowe pliki;
+    struct Przypadek {
+        std::string nazwa, tresc, jakWpisana;
+    };
+    for (const auto& p : std::vector<Przypadek>{
+             // Lines after the first are ignored.
+             {"litery.vyn", "A+bC\r\nAB\r\n", "A+bC"},
+             // The Open command's cleaning: "." becomes "," and the blank goes; the digit in
+             // second place makes the notation decimal.
+             {"kropki.vyn", " 0.1.2,5,6,7\r\n", "0,1,2,5,6,7"},
+             // A 3-variable map: rows 0110 and 0001 are minterms 1, 3 and 6.
+             {"mapa.hal", "ABC\r\n3\r\npoziome\r\n0110\r\n0001\r\n", "1,3,6"},
+         }) {
+        const auto z = Cli({"--json", "--file", pliki.Plik(p.nazwa, p.tresc)});
+        ASSERT_EQ(z.kod, 0) << p.nazwa << ": " << z.bledy;
+        EXPECT_EQ(z.wyjscie, Cli({"--json", p.jakWpisana}).wyjscie) << p.nazwa;
+    }
+    // The options apply to a function from a file as to a typed one.
+    const auto plik = pliki.Plik("f.vyn", "AbCd\r\n");
+    EXPECT_EQ(Cli({"--order", "desc", "--json", "--file", plik}).wyjscie,
+              Cli({"--order", "desc", "--json", "AbCd"}).wyjscie);
+    EXPECT_EQ(Cli({"--verify", "--file", plik}).kod, 0);
+}
+
+TEST(cli_test, file_that_cannot_give_a_function_exits_2_with_one_line) {
+    PlikiTymczasowe pliki;
+    std::filesystem::create_directories(pliki.Sciezka("folder.vyn"));
+    struct Przypadek {
+        std::vector<std::string> argumenty;
+        std::string wBledzie;
+    };
+    for (const auto& p : std::vector<Przypadek>{
+             // The extension is compared exactly, as by Open.
+             {{"--file", pliki.Plik("F.VYN", "AB\r\n")}, "Nie mogę otworzyć pliku tego typu"},
+             {{"--file", pliki.Plik("f.txt", "AB\r\n")}, "Nie mogę otworzyć pliku tego typu"},
+             {{"--file", pliki.Sciezka("brak.vyn")}, "brak.vyn"},
+             {{"--file", pliki.Sciezka("folder.vyn")}, "folder"},
+             {{"--file", pliki.Plik("zla.hal", "AB\r\nabc\r\n")},
+              "'abc' is not a valid integer value"},
+             // What saving an empty function writes.
+             {{"--file", pliki.Plik("pusta.vyn", "\r\n")}, "nie zawiera funkcji"},
+             {{"--file", pliki.Plik("g.vyn", "AB\r\n"), "AB"}, "nie oba"},
+             {{"--file"}, "--file"},
+         }) {
+        const auto w = Cli(p.argumenty);
+        EXPECT_EQ(w.kod, 2) << p.wBledzie;
+        EXPECT_TRUE(w.wyjscie.empty()) << p.wBledzie;
+        EXPECT_NE(w.bledy.find(p.wBledzie), std::string::npos) << w.bledy;
+        EXPECT_EQ(w.bledy.find('\n'), w.bledy.size() - 1) << w.bledy;
+    }
+    EXPECT_NE(Cli({"--help"}).wyjscie.find("--file PLIK"), std::string::npos);
 }

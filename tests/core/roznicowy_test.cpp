@@ -137,18 +137,16 @@ TEST(roznicowy_cuts_test, cutting_branches_changes_nothing_that_is_recorded) {
         EXPECT_EQ(z.PostacieMinimalne, bez.PostacieMinimalne);
         EXPECT_EQ(z.NajlepszaDlugosc, bez.NajlepszaDlugosc);
         EXPECT_EQ(z.Obcieto, bez.Obcieto);
-        // The same final labels (the cut search knows the least cost from the start, so it
-        // records no dearer covers on the way).
-        for (int nr : {2, 3, 4}) {
-            const auto& a = z1.Etykiety[nr];
-            const auto& b = z2.Etykiety[nr];
-            ASSERT_EQ(a.empty(), b.empty());
-            if (nr < 4 && a.size() >= 2) {
-                EXPECT_EQ(a.end()[-2], b.end()[-2]);
-            } else if (!a.empty()) {
-                EXPECT_EQ(a.back(), b.back());
-            }
-        }
+        // The same labels at the end (the cut search finds the least cost first, so it
+        // reports fewer covers on the way).
+        auto ostatnia = [](const std::vector<std::string>& etykiety) {
+            for (auto it = etykiety.rbegin(); it != etykiety.rend(); ++it)
+                if (!it->empty())
+                    return *it;
+            return std::string();
+        };
+        for (int nr : {2, 3, 4})
+            EXPECT_EQ(ostatnia(z1.Etykiety[nr]), ostatnia(z2.Etykiety[nr])) << nr;
         if (z.NajlepszaDlugosc)
             ++zRdzeniem;
     }

@@ -9,6 +9,9 @@
 //
 // Commands that other parts of the program fill in (files, run, report, help, clipboard) are
 // public slots that call the matching member of `Haki` when it is set.
+//
+// The minimal forms of a run are kept as the run left them (the essential part once, each
+// form's own rows apart); only the form on show is held as text.
 #pragma once
 
 #include "display/malarz.h"
@@ -21,6 +24,10 @@
 #include <QTime>
 
 #include <functional>
+
+namespace vyn {
+struct PlikFunkcji;
+}
 
 class QAction;
 class QFrame;
@@ -59,8 +66,11 @@ class TForm1 : public QMainWindow {
     QString KanonicznaDziesietna;
     QString ProsteImplikanty;
     QString ImplikantyIstotne;
-    QStringList PostacieMinimalne{QString()}; // [0] the form on show, [1..n] the forms
+    vyn::ListaPostaci PostacieMinimalne; // forms 1..IloscMinimalnych, from index 0
+    QString PostacMinimalna;             // the form on show
     int IloscMinimalnych = 0;
+    // Form n (1..IloscMinimalnych) as text; empty outside that range.
+    QString Postac(int n) const;
     QTime CzasMinimalizacji{0, 0, 0};
 
     // Drag state of the four result panes.
@@ -106,7 +116,29 @@ class TForm1 : public QMainWindow {
     void UstawKomunikat(const QString& tekst);
 
     // Shows the result of a run on the panes, the minimal-form group and the stepper.
-    void PokazWyniki(const vyn::WynikMinimalizacji& wynik);
+    void PokazWyniki(vyn::WynikMinimalizacji wynik);
+    // Empties every result and shows no form ("Postać minimalna 0 z 0", no stepper).
+    void WyczyscWyniki();
+
+    // --- A minimisation run (form1_przebieg.cpp) ---
+    // The run begins: results emptied, pane offsets and stepper reset, and the commands that
+    // would change the function or start another run disabled until it ends.
+    void RozpocznijPrzebieg();
+    // Stages' results shown as they arrive.
+    void PokazKanoniczna(const QString& literowa, const QString& dziesietna);
+    void PokazImplikanty(const QString& proste);
+    // The run has ended: its result in one step, what the status bar says of a stop or of
+    // forms left out, and the commands enabled again. `niepelne`: the run was stopped before
+    // any form of the function was found, so no form is shown.
+    void ZakonczPrzebieg(vyn::WynikMinimalizacji wynik, bool niepelne);
+    bool PrzebiegTrwa() const { return przebiegTrwa_; }
+
+    // --- Function files (form1_pliki.cpp) ---
+    // A function read from a file becomes the function; `zOtwierania` for the Open command,
+    // which also resets the view and the results' offsets. Caption from `nazwaPliku`.
+    void WczytajFunkcje(const vyn::PlikFunkcji& plik, const QString& nazwaPliku, bool zOtwierania);
+    // "VYN dla Windows - name" and the application title.
+    void UstawNazwePliku(const QString& nazwaPliku);
 
     // Applies a font as the font dialog does (size limited to 8..30).
     void ZastosujCzcionke(const QFont& czcionka);
@@ -225,6 +257,10 @@ class TForm1 : public QMainWindow {
     void MyszPrzesunieta(int panel, int x);
     void MyszZwolniona(int panel);
     void OtworzKodowanie();
+    void UstawPrzebieg(bool trwa);
+    void PokazZeroweLiczniki();
+
+    bool przebiegTrwa_ = false;
 };
 
 } // namespace vyn::gui

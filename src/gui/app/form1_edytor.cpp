@@ -36,6 +36,9 @@ void TForm1::keyPressEvent(QKeyEvent* zdarzenie) {
 }
 
 void TForm1::FormKeyDown(int kod, bool shift) {
+    // The function stays as the run took it until the run ends.
+    if (przebiegTrwa_)
+        return;
     const vyn::WynikKlawisza w = vyn::NacisnijKlawisz(Edytor, kod, shift);
     UstawKomunikat(QString::fromStdString(w.Komunikat));
     if (w.Notacja)
@@ -77,28 +80,13 @@ void TForm1::Nowa1Click() {
     Edytor.KolumnaKursora = 0;
     Edytor.IloscLiter = 0;
 
-    IloscMinimalnych = 0;
-    KanonicznaLiterowa.clear();
-    KanonicznaDziesietna.clear();
-    ProsteImplikanty.clear();
-    PostacieMinimalne[0].clear();
-
     UstalKodowanie();
-
     LabelSigma->clear();
-    GroupBox2->setTitle(QStringLiteral("Postać minimalna 0 z 0"));
-    LabelMinGrup->setText(QStringLiteral("Ilość grup : 0"));
-    LabelMinGrup->adjustSize();
-    LabelMinLiter->setText(QStringLiteral("Ilość liter : 0"));
-    LabelMinLiter->adjustSize();
-
     RysujFunkcje();
     setWindowTitle(TytulAplikacji);
     QGuiApplication::setApplicationDisplayName(TytulAplikacji);
-    RysujKanonicznaLiterowa();
-    RysujKanonicznaDziesietna();
-    RysujImplikanty();
-    RysujMinimalna();
+    // The results belong to the function that is gone, the report's sections too.
+    WyczyscWyniki();
 }
 
 void TForm1::UstalKodowanie() {

@@ -109,7 +109,7 @@ void TForm1::RysujImplikanty() {
 }
 
 void TForm1::RysujMinimalna() {
-    const QString forma = PostacieMinimalne.value(0);
+    const QString forma = PostacMinimalna;
     RysujWynik(PaintBox5, forma, PrzesuniecieMinimalnej, ZestawZnakow::LiteryJedynkaPlus);
     const vyn::Wycinek w =
         vyn::WidocznyWycinek(static_cast<std::size_t>(forma.size()), PaintBox5->width(),

@@ -123,35 +123,35 @@ void TForm1::FormActivate() {
     RysujKanonicznaDziesietna();
 }
 
+QString TForm1::Postac(int n) const {
+    if (n < 1 || n > IloscMinimalnych || static_cast<std::size_t>(n) > PostacieMinimalne.size())
+        return {};
+    return QString::fromStdString(PostacieMinimalne[static_cast<std::size_t>(n - 1)]);
+}
+
 void TForm1::UpDown1Changing(int pozycja) {
-    if (pozycja < 1 || pozycja >= PostacieMinimalne.size())
+    if (pozycja < 1 || pozycja > IloscMinimalnych)
         return;
-    PostacieMinimalne[0] = PostacieMinimalne[pozycja];
+    // Only the form on show is put together; the others stay in the run's compact list.
+    PostacMinimalna = Postac(pozycja);
     GroupBox2->setTitle(
         QStringLiteral("Postać minimalna %1 z %2").arg(pozycja).arg(IloscMinimalnych));
     RysujMinimalna();
 }
 
-void TForm1::PokazWyniki(const vyn::WynikMinimalizacji& wynik) {
+void TForm1::PokazWyniki(vyn::WynikMinimalizacji wynik) {
     KanonicznaLiterowa = QString::fromStdString(wynik.KanonicznaLiterowa);
     KanonicznaDziesietna = QString::fromStdString(wynik.KanonicznaDziesietna);
     ProsteImplikanty = QString::fromStdString(wynik.ProsteImplikanty);
     ImplikantyIstotne = QString::fromStdString(wynik.ImplikantyIstotne);
-    IloscMinimalnych = wynik.IloscMinimalnych();
-    PostacieMinimalne = QStringList{QString()};
-    for (const std::string& forma : wynik.PostacieMinimalne)
-        PostacieMinimalne.append(QString::fromStdString(forma));
-    if (IloscMinimalnych > 0)
-        PostacieMinimalne[0] = PostacieMinimalne[1];
+    PostacieMinimalne = std::move(wynik.PostacieMinimalne);
+    IloscMinimalnych = static_cast<int>(PostacieMinimalne.size());
+    PostacMinimalna = Postac(1);
     PrzesuniecieLiterowej = 0;
 
     if (IloscMinimalnych == 0) {
         GroupBox2->setTitle(QStringLiteral("Postać minimalna 0 z 0"));
-        // No form to count: the labels must not go on describing an earlier one.
-        LabelMinGrup->setText(QStringLiteral("Ilość grup : 0"));
-        LabelMinGrup->adjustSize();
-        LabelMinLiter->setText(QStringLiteral("Ilość liter : 0"));
-        LabelMinLiter->adjustSize();
+        PokazZeroweLiczniki();
     } else if (IloscMinimalnych == 1) {
         GroupBox2->setTitle(QStringLiteral("Postać minimalna jedyna"));
     } else {
@@ -166,6 +166,39 @@ void TForm1::PokazWyniki(const vyn::WynikMinimalizacji& wynik) {
     RysujImplikanty();
     RysujMinimalna();
     FormResize();
+}
+
+void TForm1::WyczyscWyniki() {
+    KanonicznaLiterowa.clear();
+    KanonicznaDziesietna.clear();
+    ProsteImplikanty.clear();
+    ImplikantyIstotne.clear();
+    PostacieMinimalne = vyn::ListaPostaci();
+    PostacMinimalna.clear();
+    IloscMinimalnych = 0;
+    CzasMinimalizacji = QTime(0, 0, 0);
+
+    GroupBox2->setTitle(QStringLiteral("Postać minimalna 0 z 0"));
+    PokazZeroweLiczniki();
+    UpDown1->UstawZakres(1, 1);
+    UpDown1->UstawPozycje(1);
+    UpDown1->hide();
+
+    RysujKanonicznaLiterowa();
+    RysujKanonicznaDziesietna();
+    RysujImplikanty();
+    RysujMinimalna();
+    FormResize();
+}
+
+void TForm1::PokazZeroweLiczniki() {
+    // No form to count: the labels must not go on describing an earlier one.
+    for (QLabel* l : {LabelMinGrup, LabelMinLiter}) {
+        l->setText(l == LabelMinGrup ? QStringLiteral("Ilość grup : 0")
+                                     : QStringLiteral("Ilość liter : 0"));
+        l->adjustSize();
+        l->show();
+    }
 }
 
 } // namespace vyn::gui

@@ -193,12 +193,12 @@ class OknoTest : public QObject {
         QVERIFY(testy::Widoczny(f->UpDown1, f.get()));
         QCOMPARE(f->PaintBox5->x(), 47);
         QCOMPARE(bezStepera - f->PaintBox5->width(), 32);
-        QCOMPARE(f->PostacieMinimalne[0], QString::fromStdString(wynik.PostacieMinimalne[0]));
+        QCOMPARE(f->PostacMinimalna, QString::fromStdString(wynik.PostacieMinimalne[0]));
         QCOMPARE(f->LabelMinGrup->text(), QStringLiteral("Ilość grup: 3"));
         QCOMPARE(f->LabelMinLiter->text(), QStringLiteral("Ilość liter: 6"));
 
         QTest::mouseClick(f->UpDown1->PrzyciskGora(), Qt::LeftButton);
-        QCOMPARE(f->PostacieMinimalne[0], QString::fromStdString(wynik.PostacieMinimalne[1]));
+        QCOMPARE(f->PostacMinimalna, QString::fromStdString(wynik.PostacieMinimalne[1]));
         QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 2 z 2"));
         QTest::mouseClick(f->UpDown1->PrzyciskGora(), Qt::LeftButton); // no wrap-around
         QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 2 z 2"));
@@ -208,7 +208,7 @@ class OknoTest : public QObject {
         QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna jedyna"));
         QVERIFY(!testy::Widoczny(f->UpDown1, f.get()));
         QCOMPARE(f->PaintBox5->x(), 15);
-        QCOMPARE(f->PostacieMinimalne[0], QStringLiteral("1"));
+        QCOMPARE(f->PostacMinimalna, QStringLiteral("1"));
         QVERIFY(!testy::Widoczny(f->LabelMinGrup, f.get())); // always true: no counts
         QCOMPARE(f->LabelMinGrup->text(), QStringLiteral("Ilość grup: 1"));
         QCOMPARE(f->LabelMinLiter->text(), QStringLiteral("Ilość liter: 1"));

@@ -170,7 +170,7 @@ class RysowanieTest : public QObject {
     }
 
     void the_always_true_form_draws_a_one() {
-        f->PostacieMinimalne[0] = QStringLiteral("1");
+        f->PostacMinimalna = QStringLiteral("1");
         f->RysujMinimalna();
         const QImage o = Obraz(f->PaintBox5);
         QVERIFY(CosWKomorce(o, 0, w, tlo));
