@@ -141,7 +141,10 @@ void PiszTekst(const WynikMinimalizacji& w, std::ostream& o) {
     }
     if (w.Obcieto)
         o << "Uwaga: zachowano pierwsze " << n << " postaci minimalnych; jest ich więcej.\n";
-    if (w.Przerwano)
+    if (w.Przerwano && n == 0)
+        o << "Postać minimalna: brak – minimalizację przerwano przed znalezieniem pokrycia "
+             "funkcji.\n";
+    else if (w.Przerwano)
         o << "Uwaga: minimalizację przerwano; wynik może nie być minimalny.\n";
 }
 
@@ -253,8 +256,11 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
 
     FlagaPrzerwania flaga;
     ObserwatorCzasu obserwator(flaga, opcje.LimitCzasu);
-    const WynikMinimalizacji wynik =
+    WynikMinimalizacji wynik =
         Minimalizuj({opcje.Funkcja, dziesietny, kodowanie.Kodowanie}, obserwator, flaga);
+    // A run stopped before any cover was found has no form to offer.
+    if (wynik.PostacieNiepelne)
+        wynik.PostacieMinimalne.Wyczysc();
     if (wynik.Stan == StanPrzebiegu::Odrzucony)
         return Blad(bledy, wynik.Komunikat);
 

@@ -3,10 +3,13 @@
 
 #include "funkcja.h"
 #include "kanoniczna.h"
+#include "slowo.h"
 #include "tablica_pomocnicza.h"
+#include "weryfikacja.h"
 #include "wybor_postaci.h"
 #include "zaokraglenie.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vyn {
@@ -105,6 +108,15 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     wynik.NajlepszaDlugosc = wybor.NajlepszaDlugosc;
     wynik.Obcieto = wybor.Obcieto;
     wynik.Przerwano = wynik.Przerwano || wybor.Przerwano;
+    if (wynik.Przerwano && !wynik.PostacieMinimalne.empty()) {
+        std::vector<std::uint32_t> mintermy;
+        for (std::uint32_t m : kanoniczna.Mintermy)
+            mintermy.push_back(m & MaskaWartosci);
+        std::sort(mintermy.begin(), mintermy.end());
+        mintermy.erase(std::unique(mintermy.begin(), mintermy.end()), mintermy.end());
+        wynik.PostacieNiepelne =
+            SprawdzPostac(wynik.PostacieMinimalne[0], zadanie.Kodowanie, mintermy).has_value();
+    }
     obserwator.Postep(100);
     obserwator.PrzetworzZdarzenia();
     wynik.Stan = StanPrzebiegu::Zakonczony;

@@ -44,6 +44,9 @@ struct WynikMinimalizacji {
     int NajlepszaDlugosc = 0;
     bool Przerwano = false;
     bool Obcieto = false;
+    // A stop before any complete cover was found leaves the essential part (or "1") as the
+    // only form; that form is then not the function and must not be shown as minimal.
+    bool PostacieNiepelne = false;
 
     int IloscMinimalnych() const { return static_cast<int>(PostacieMinimalne.size()); }
 };

@@ -102,12 +102,16 @@ TEST(cli_test, full_table_exits_3) {
     EXPECT_EQ(w.bledy, "vyn-cli: Przekroczona pojemność tablicy\n");
 }
 
-TEST(cli_test, time_limit_stops_the_run_and_keeps_a_form) {
-    // Zero seconds: the run stops at its first check and still reports a single form.
-    auto w = Cli({"--json", "--time-limit", "0", "0,1,2,5,6,7,9,12,14,15"});
+TEST(cli_test, time_limit_stops_the_run_and_never_offers_a_non_cover) {
+    // Zero seconds: the run stops at its first check, before any cover is known; the
+    // essential part it falls back on is not the function, so no form is offered.
+    auto w = Cli({"--json", "--verify", "--time-limit", "0", "0,1,2,5,6,7,9,12,14,15"});
     ASSERT_EQ(w.kod, 0) << w.bledy;
     EXPECT_NE(w.wyjscie.find("\"Przerwano\": true"), std::string::npos);
-    EXPECT_NE(w.wyjscie.find("\"IloscMinimalnych\": 1"), std::string::npos);
+    EXPECT_NE(w.wyjscie.find("\"PostacieMinimalne\": []"), std::string::npos);
+    EXPECT_NE(w.wyjscie.find("\"IloscMinimalnych\": 0"), std::string::npos);
+    auto tekst = Cli({"--time-limit", "0", "0,1,2,5,6,7,9,12,14,15"});
+    EXPECT_NE(tekst.wyjscie.find("Postać minimalna: brak"), std::string::npos);
 }
 
 TEST(cli_test, help_and_version) {

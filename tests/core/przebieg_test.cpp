@@ -135,6 +135,7 @@ TEST(przebieg_test, abort_in_the_canonical_stage_leaves_the_form_1) {
     EXPECT_TRUE(w.Szczegoly.empty());                   // the first pass stops at once
     EXPECT_EQ(w.ProsteImplikanty, "");
     EXPECT_EQ(w.PostacieMinimalne, std::vector<std::string>{"1"});
+    EXPECT_TRUE(w.PostacieNiepelne); // "1" is not this function
 }
 
 TEST(przebieg_test, abort_in_a_table_keeps_earlier_primes_and_ends) {
@@ -178,5 +179,6 @@ TEST(przebieg_test, abort_in_the_search_keeps_the_forms_found) {
     EXPECT_TRUE(w.Przerwano);
     ASSERT_EQ(w.IloscMinimalnych(), 1);
     EXPECT_FALSE(SprawdzPostac(w.PostacieMinimalne[0], w.Kodowanie, MintermyFunkcji(f, true, w.Kodowanie)));
+    EXPECT_FALSE(w.PostacieNiepelne);
     EXPECT_EQ(z.Wskaznik.back(), 100);
 }
