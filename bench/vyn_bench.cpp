@@ -50,14 +50,16 @@ std::vector<std::uint32_t> LosoweMintermy(std::mt19937& los, int l, std::size_t 
 
 void PorownajPrzejscia() {
     std::printf("(a) Tablica pomocnicza nr 1: haszowanie wobec porównania wszystkich par\n");
-    std::printf("%8s %6s %12s %12s %14s %10s\n", "termy", "liter", "wynik", "haszowanie", "wszystkie pary", "krotnie");
+    std::printf("%8s %6s %12s %12s %14s %10s\n", "termy", "liter", "wynik", "haszowanie",
+                "wszystkie pary", "krotnie");
     struct Rozmiar {
         std::size_t n;
         int l;
     };
     double poprzedniCzas = 0;
     std::size_t poprzednieN = 0;
-    for (Rozmiar r : {Rozmiar{1000, 16}, Rozmiar{5000, 18}, Rozmiar{20000, 20}, Rozmiar{100000, 22}}) {
+    for (Rozmiar r :
+         {Rozmiar{1000, 16}, Rozmiar{5000, 18}, Rozmiar{20000, 20}, Rozmiar{100000, 22}}) {
         std::mt19937 los(static_cast<unsigned>(r.n));
         const auto mintermy = LosoweMintermy(los, r.l, r.n);
 
@@ -80,17 +82,19 @@ void PorownajPrzejscia() {
         const double produkt = Mediana(czasy);
 
         // The literal pass grows with the square of the table: predict it from the last size.
-        const double przewidywany =
-            poprzednieN ? poprzedniCzas * static_cast<double>(r.n * r.n) / static_cast<double>(poprzednieN * poprzednieN) : 0;
+        const double przewidywany = poprzednieN ? poprzedniCzas * static_cast<double>(r.n * r.n) /
+                                                      static_cast<double>(poprzednieN * poprzednieN)
+                                                : 0;
         char wynik[32] = "-";
         std::snprintf(wynik, sizeof wynik, "%zu", cel.Rozmiar());
         if (przewidywany > 60) {
-            std::printf("%8zu %6d %12s %10.2f ms %14s %10s   (literalne pominięte: ok. %.0f s)\n", r.n, r.l,
-                        wynik, produkt * 1e3, "-", "-", przewidywany);
+            std::printf("%8zu %6d %12s %10.2f ms %14s %10s   (literalne pominięte: ok. %.0f s)\n",
+                        r.n, r.l, wynik, produkt * 1e3, "-", "-", przewidywany);
             continue;
         }
         const std::size_t poj = PojemnoscTablicy;
-        std::vector<std::uint32_t> V(poj + 2), M(poj + 2), V2(poj + 2), M2(poj + 2), PW(poj + 2), PM(poj + 2);
+        std::vector<std::uint32_t> V(poj + 2), M(poj + 2), V2(poj + 2), M2(poj + 2), PW(poj + 2),
+            PM(poj + 2);
         for (std::size_t i = 0; i < mintermy.size(); ++i)
             V[i + 1] = mintermy[i] | FlagaObecnosci;
         int licznik = 1;
@@ -146,7 +150,8 @@ std::string SumaKostek(std::mt19937& los, int l, int ile, int minWolne, int maxW
         for (int i = 0; i < l; ++i)
             litery[static_cast<std::size_t>(i)] = i;
         std::shuffle(litery.begin(), litery.end(), los);
-        const int wolne = minWolne + static_cast<int>(los() % static_cast<unsigned>(maxWolne - minWolne + 1));
+        const int wolne =
+            minWolne + static_cast<int>(los() % static_cast<unsigned>(maxWolne - minWolne + 1));
         if (!f.empty())
             f.push_back('+');
         for (int i = 0; i < l - wolne; ++i) {
@@ -186,9 +191,11 @@ std::vector<Przypadek> Zestaw() {
     z.push_back({"12 liter, gęsta (40 kostek)", SumaKostek(los, 12, 40, 3, 6), 5});
     z.push_back({"16 liter, rzadka (1%)", LosowaGestosc(los, 16, 0.01), 5});
     z.push_back({"16 liter, gęsta (100 kostek)", SumaKostek(los, 16, 100, 4, 7), 3});
-    z.push_back({"20 liter, rzadka (20000 losowych)", LosowaGestosc(los, 20, 20000.0 / (1 << 20)), 3});
+    z.push_back(
+        {"20 liter, rzadka (20000 losowych)", LosowaGestosc(los, 20, 20000.0 / (1 << 20)), 3});
     z.push_back({"20 liter, 100000 mintermów w parach", Pary20(), 3});
-    z.push_back({"26 liter, rzadka (5000 losowych)", LosowaGestosc(los, 26, 5000.0 / (1 << 26)), 3});
+    z.push_back(
+        {"26 liter, rzadka (5000 losowych)", LosowaGestosc(los, 26, 5000.0 / (1 << 26)), 3});
     z.push_back({"26 liter, 100000 losowych", LosowaGestosc(los, 26, 99999.0 / (1 << 26)), 3});
     z.push_back({"26 liter, gęsta (300 kostek)", SumaKostek(los, 26, 300, 5, 8), 3});
     return z;
@@ -223,22 +230,24 @@ void ZmierzWDziecku(const Przypadek& p, int potok) {
     }
     const int mintermy = PoliczGrupy(w.KanonicznaDziesietna);
     const int proste = w.ProsteImplikanty.empty() ? 0 : PoliczGrupy(w.ProsteImplikanty);
-    const int istotne = w.ImplikantyIstotne.empty() || w.ImplikantyIstotne == "1" ? 0 : PoliczGrupy(w.ImplikantyIstotne);
+    const int istotne = w.ImplikantyIstotne.empty() || w.ImplikantyIstotne == "1"
+                            ? 0
+                            : PoliczGrupy(w.ImplikantyIstotne);
     char linia[512];
     const char* uwaga = w.Stan == StanPrzebiegu::PrzekroczonaPojemnosc ? " pojemność!"
                         : w.Przerwano                                  ? " przerwano po 60 s"
                         : w.Obcieto                                    ? " >1000 postaci"
                                                                        : "";
-    std::snprintf(linia, sizeof linia, "%2zu %7d %7d %7d %6d %10.1f%s", k.Kodowanie.size(), mintermy, proste,
-                  istotne, w.IloscMinimalnych(), Mediana(czasy) * 1e3, uwaga);
+    std::snprintf(linia, sizeof linia, "%2zu %7d %7d %7d %6d %10.1f%s", k.Kodowanie.size(),
+                  mintermy, proste, istotne, w.IloscMinimalnych(), Mediana(czasy) * 1e3, uwaga);
     if (write(potok, linia, std::strlen(linia)) < 0)
         _exit(2);
 }
 
 void PelneUruchomienia() {
     std::printf("(b) Pełna minimalizacja: mediana czasu i szczytowa pamięć (osobny proces)\n");
-    std::printf("%-38s %2s %7s %7s %7s %6s %10s %9s\n", "funkcja", "L", "minterm", "proste", "istotne",
-                "postaci", "czas ms", "pamięć MB");
+    std::printf("%-38s %2s %7s %7s %7s %6s %10s %9s\n", "funkcja", "L", "minterm", "proste",
+                "istotne", "postaci", "czas ms", "pamięć MB");
     for (const Przypadek& p : Zestaw()) {
         int potok[2];
         if (pipe(potok) != 0)
@@ -270,7 +279,8 @@ void PelneUruchomienia() {
             while (!linia.empty() && linia.back() == ' ')
                 linia.pop_back();
         }
-        std::printf("%-38s %s %9.1f%s\n", p.Nazwa.c_str(), linia.c_str(), zuzycie.ru_maxrss / 1024.0, uwaga.c_str());
+        std::printf("%-38s %s %9.1f%s\n", p.Nazwa.c_str(), linia.c_str(),
+                    zuzycie.ru_maxrss / 1024.0, uwaga.c_str());
     }
 }
 

@@ -59,7 +59,7 @@ struct Opcje {
 // Polls the clock at the run's event points and raises the abort flag once the limit has
 // passed, again after the run clears it, so that a stopped run stays stopped.
 class ObserwatorCzasu : public ObserwatorPrzebiegu {
-public:
+  public:
     ObserwatorCzasu(FlagaPrzerwania& flaga, std::optional<double> limit) : flaga_(flaga) {
         if (limit)
             koniec_ = std::chrono::steady_clock::now() +
@@ -73,7 +73,7 @@ public:
             flaga_.Ustaw();
     }
 
-private:
+  private:
     FlagaPrzerwania& flaga_;
     std::optional<std::chrono::steady_clock::time_point> koniec_;
     unsigned licznik_ = 0;
@@ -173,8 +173,7 @@ void PiszJson(const WynikMinimalizacji& w, std::ostream& o) {
 
 } // namespace
 
-int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie,
-            std::ostream& bledy) {
+int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, std::ostream& bledy) {
     Opcje opcje;
     for (std::size_t i = 0; i < argumenty.size(); ++i) {
         const std::string& a = argumenty[i];

@@ -10,8 +10,8 @@ namespace vyn::cli {
 
 enum KodWyjscia {
     Sukces = 0,
-    BladWeryfikacji = 1,  // --verify found a form that is not the function
-    ZleDane = 2,          // bad arguments or bad input: one line on stderr
+    BladWeryfikacji = 1, // --verify found a form that is not the function
+    ZleDane = 2,         // bad arguments or bad input: one line on stderr
     PrzekroczonaPojemnosc = 3,
 };
 

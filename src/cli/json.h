@@ -14,7 +14,7 @@ std::string JsonList(const std::vector<std::string>& items);
 
 // Builds one object with keys in insertion order.
 class JsonObject {
-public:
+  public:
     JsonObject& add(std::string_view key, std::string_view value);
     JsonObject& add(std::string_view key, const std::vector<std::string>& values);
     JsonObject& add(std::string_view key, long long value);
@@ -25,7 +25,7 @@ public:
     void write(std::ostream& out) const;
     std::string str() const;
 
-private:
+  private:
     JsonObject& raw(std::string_view key, std::string value);
     std::vector<std::pair<std::string, std::function<void(std::ostream&)>>> members_;
 };

@@ -13,9 +13,15 @@ const char* const KomunikatZakresu = "Przekroczony zakres liczb umożliwiający 
 
 namespace {
 
-bool JestLitera(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool JestCyfra(char c) { return c >= '0' && c <= '9'; }
-char Wielka(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+bool JestLitera(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool JestCyfra(char c) {
+    return c >= '0' && c <= '9';
+}
+char Wielka(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 
 } // namespace
 
@@ -155,8 +161,7 @@ std::optional<std::string> SprawdzDziesietna(std::string_view funkcja, std::stri
     const std::uint64_t granica = (std::uint64_t{1} << kodowanie.size()) - 1;
     if (najwieksza > granica)
         return "Liczba " + std::to_string(najwieksza) + " wymaga więcej liter niż ma kodowanie " +
-               std::string(kodowanie) + " (największa możliwa to " + std::to_string(granica) +
-               ")";
+               std::string(kodowanie) + " (największa możliwa to " + std::to_string(granica) + ")";
     return std::nullopt;
 }
 

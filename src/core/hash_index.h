@@ -8,7 +8,7 @@
 namespace vyn {
 
 class HashIndex {
-public:
+  public:
     static constexpr std::uint32_t Missing = 0xFFFFFFFFu;
 
     HashIndex() : HashIndex(16) {}
@@ -54,7 +54,7 @@ public:
         return true;
     }
 
-private:
+  private:
     // Terms never produce this key: masks and values use only 26 bits each.
     static constexpr std::uint64_t EmptyKey = ~std::uint64_t{0};
 

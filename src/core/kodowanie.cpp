@@ -15,14 +15,37 @@ namespace {
 
 constexpr std::string_view Alfabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-constexpr std::array<std::string_view, 31> Slowa = {
-    "zero",
-    "jeden", "dwa", "trzy", "cztery", "pięć", "sześć", "siedem", "osiem", "dziewięć",
-    "dziesięć", "jedenaście", "dwanaście", "trzynaście", "czternaście", "piętnaście",
-    "szesnaście", "siedemnaście", "osiemnaście", "dziewiętnaście", "dwadzieścia",
-    "dwadzieścia jeden", "dwadzieścia dwa", "dwadzieścia trzy", "dwadzieścia cztery",
-    "dwadzieścia pięć", "dwadzieścia sześć", "dwadzieścia siedem", "dwadzieścia osiem",
-    "dwadzieścia dziewięć", "trzydzieśći"};
+constexpr std::array<std::string_view, 31> Slowa = {"zero",
+                                                    "jeden",
+                                                    "dwa",
+                                                    "trzy",
+                                                    "cztery",
+                                                    "pięć",
+                                                    "sześć",
+                                                    "siedem",
+                                                    "osiem",
+                                                    "dziewięć",
+                                                    "dziesięć",
+                                                    "jedenaście",
+                                                    "dwanaście",
+                                                    "trzynaście",
+                                                    "czternaście",
+                                                    "piętnaście",
+                                                    "szesnaście",
+                                                    "siedemnaście",
+                                                    "osiemnaście",
+                                                    "dziewiętnaście",
+                                                    "dwadzieścia",
+                                                    "dwadzieścia jeden",
+                                                    "dwadzieścia dwa",
+                                                    "dwadzieścia trzy",
+                                                    "dwadzieścia cztery",
+                                                    "dwadzieścia pięć",
+                                                    "dwadzieścia sześć",
+                                                    "dwadzieścia siedem",
+                                                    "dwadzieścia osiem",
+                                                    "dwadzieścia dziewięć",
+                                                    "trzydzieśći"};
 
 std::string Wielkimi(std::string_view tekst) {
     std::string wynik(tekst);
@@ -116,8 +139,8 @@ ZatwierdzenieKodowania ZatwierdzKodowanie(std::string_view t, std::string_view r
     }
     if (trybUzytkownika) {
         if (t.size() > r.size() && !r.empty())
-            wynik.Ostrzezenie = "Zbyt dużo liter kodujących.\nFunkcja wymaga ich tylko " +
-                                LiczbaSlownie(ile) + ".";
+            wynik.Ostrzezenie =
+                "Zbyt dużo liter kodujących.\nFunkcja wymaga ich tylko " + LiczbaSlownie(ile) + ".";
         else if (t.size() < r.size())
             wynik.Ostrzezenie =
                 "Za mało liter kodujących.\nFunkcja wymaga ich " + LiczbaSlownie(ile) + ".";

@@ -28,7 +28,9 @@ WynikKodowania UstalKodowanie(TrybKodowania tryb, std::string_view funkcja, bool
                               std::string_view tekstUzytkownika);
 
 // Width in pixels of the encoding indicator for L letters.
-inline int SzerokoscWskaznika(int iloscLiter) { return 8 * iloscLiter + 10; }
+inline int SzerokoscWskaznika(int iloscLiter) {
+    return 8 * iloscLiter + 10;
+}
 
 // The Polish word for a number of letters, as the dialog's warnings write it ("trzy").
 std::string LiczbaSlownie(int n);
@@ -36,8 +38,8 @@ std::string LiczbaSlownie(int n);
 // What the encoding dialog's OK button decides, t being the typed order and r the indicator's
 // letters when the dialog opened.
 struct ZatwierdzenieKodowania {
-    bool ZmienNapis = false;  // the indicator takes t
-    std::string Ostrzezenie;  // warning text, lines separated by '\n'; empty when accepted
+    bool ZmienNapis = false; // the indicator takes t
+    std::string Ostrzezenie; // warning text, lines separated by '\n'; empty when accepted
     bool Przyjete() const { return Ostrzezenie.empty(); }
 };
 

@@ -11,7 +11,7 @@
 namespace vyn {
 
 class ListaPostaci {
-public:
+  public:
     // The essential implicants joined by "+" (no trailing "+"), shared by every form.
     void UstawIstotne(std::string istotne) { istotne_ = std::move(istotne); }
     const std::string& Istotne() const { return istotne_; }
@@ -50,7 +50,7 @@ public:
     }
 
     class Iterator {
-    public:
+      public:
         using iterator_category = std::input_iterator_tag;
         using value_type = std::string;
         using difference_type = std::ptrdiff_t;
@@ -65,7 +65,7 @@ public:
         bool operator==(const Iterator& o) const { return i_ == o.i_; }
         bool operator!=(const Iterator& o) const { return i_ != o.i_; }
 
-    private:
+      private:
         const ListaPostaci* l_;
         std::size_t i_;
     };
@@ -79,7 +79,7 @@ public:
         return a.Wszystkie() == b.Wszystkie();
     }
 
-private:
+  private:
     std::string istotne_;
     std::vector<std::string> reszty_;
 };

@@ -12,9 +12,15 @@ namespace {
 using Slowo = std::uint64_t;
 using Bity = std::vector<Slowo>;
 
-bool Ma(const Bity& b, int i) { return b[static_cast<std::size_t>(i / 64)] >> (i % 64) & 1; }
-void Ustaw(Bity& b, int i) { b[static_cast<std::size_t>(i / 64)] |= Slowo{1} << (i % 64); }
-void Zdejmij(Bity& b, int i) { b[static_cast<std::size_t>(i / 64)] &= ~(Slowo{1} << (i % 64)); }
+bool Ma(const Bity& b, int i) {
+    return b[static_cast<std::size_t>(i / 64)] >> (i % 64) & 1;
+}
+void Ustaw(Bity& b, int i) {
+    b[static_cast<std::size_t>(i / 64)] |= Slowo{1} << (i % 64);
+}
+void Zdejmij(Bity& b, int i) {
+    b[static_cast<std::size_t>(i / 64)] &= ~(Slowo{1} << (i % 64));
+}
 bool Pusty(const Bity& b) {
     return std::all_of(b.begin(), b.end(), [](Slowo s) { return s == 0; });
 }
@@ -29,8 +35,9 @@ template <class F> void DlaBitow(const Bity& b, F&& f) {
 // The rows and costs of a covering problem, with the reductions and the lower bound that
 // both the branch and bound and the ordered search use.
 class UkladPokrycia {
-public:
-    UkladPokrycia(const std::vector<Slowo>& wiersze, int kolumny, int slowa, const std::vector<int>& koszt)
+  public:
+    UkladPokrycia(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
+                  const std::vector<int>& koszt)
         : wiersze_(wiersze), c_(kolumny), w_(slowa), koszt_(koszt) {
         n_ = static_cast<int>(koszt.size());
         wr_ = (n_ + 63) / 64;
@@ -51,7 +58,7 @@ public:
         return koszt + static_cast<int>(std::ceil(g - 1e-6));
     }
 
-protected:
+  protected:
     const Slowo* Wiersz(int r) const {
         return wiersze_.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(w_);
     }
@@ -81,7 +88,9 @@ protected:
     // The rows of each column to cover, among the usable rows.
     std::vector<Bity> WierszeKolumn(const Bity& wolne, const Bity& dostepne) const {
         std::vector<Bity> wk(static_cast<std::size_t>(c_));
-        DlaBitow(wolne, [&](int c) { wk[static_cast<std::size_t>(c)].assign(static_cast<std::size_t>(wr_), 0); });
+        DlaBitow(wolne, [&](int c) {
+            wk[static_cast<std::size_t>(c)].assign(static_cast<std::size_t>(wr_), 0);
+        });
         DlaBitow(dostepne, [&](int r) {
             const Slowo* w = Wiersz(r);
             for (int s = 0; s < w_; ++s)
@@ -112,7 +121,8 @@ protected:
                 else if (ile == 1 && wymuszony < 0)
                     for (std::size_t s = 0; s < wk[static_cast<std::size_t>(c)].size(); ++s)
                         if (wk[static_cast<std::size_t>(c)][s])
-                            wymuszony = static_cast<int>(s * 64) + __builtin_ctzll(wk[static_cast<std::size_t>(c)][s]);
+                            wymuszony = static_cast<int>(s * 64) +
+                                        __builtin_ctzll(wk[static_cast<std::size_t>(c)][s]);
             });
             if (niemozliwe)
                 return false;
@@ -178,7 +188,8 @@ protected:
             double udzial = std::numeric_limits<double>::max();
             DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
                 ++ile;
-                udzial = std::min(udzial, static_cast<double>(Koszt(r)) / nowe[static_cast<std::size_t>(r)]);
+                udzial = std::min(udzial, static_cast<double>(Koszt(r)) /
+                                              nowe[static_cast<std::size_t>(r)]);
             });
             udzialy += udzial;
             porzadek.emplace_back(ile, c);
@@ -205,15 +216,18 @@ protected:
             const Slowo* w = Wiersz(r);
             for (int s = 0; s < w_; ++s)
                 for (Slowo x = w[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
-                    luz[static_cast<std::size_t>(r)] -= y[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))];
+                    luz[static_cast<std::size_t>(r)] -=
+                        y[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))];
         });
         double dualna = 0;
         for (const auto& [ile, c] : porzadek) {
             double podwyzka = std::numeric_limits<double>::max();
-            DlaBitow(wk[static_cast<std::size_t>(c)],
-                     [&](int r) { podwyzka = std::min(podwyzka, luz[static_cast<std::size_t>(r)]); });
+            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
+                podwyzka = std::min(podwyzka, luz[static_cast<std::size_t>(r)]);
+            });
             podwyzka = std::max(podwyzka, 0.0);
-            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) { luz[static_cast<std::size_t>(r)] -= podwyzka; });
+            DlaBitow(wk[static_cast<std::size_t>(c)],
+                     [&](int r) { luz[static_cast<std::size_t>(r)] -= podwyzka; });
             dualna += y[static_cast<std::size_t>(c)] + podwyzka;
         }
         udzialy = std::max(udzialy, dualna);
@@ -242,10 +256,12 @@ protected:
 };
 
 class Galezie : public UkladPokrycia {
-public:
-    Galezie(const std::vector<Slowo>& wiersze, int kolumny, int slowa, const std::vector<int>& koszt,
-            const std::function<bool()>& przerwac, long long maksWezlow)
-        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac), maksWezlow_(maksWezlow) {}
+  public:
+    Galezie(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
+            const std::vector<int>& koszt, const std::function<bool()>& przerwac,
+            long long maksWezlow)
+        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac),
+          maksWezlow_(maksWezlow) {}
 
     bool szukamIstnienia_ = false; // stop at the first cover within the cost
     std::function<void(const std::vector<int>&)> lepsze_;
@@ -283,7 +299,7 @@ public:
         return wynik_;
     }
 
-private:
+  private:
     // A first cover, cheapest share first: the bound the search starts from.
     void Zachlannie(Bity wolne) {
         int koszt = 0;
@@ -334,7 +350,8 @@ private:
             } else if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
                 const std::vector<Bity> wk = WierszeKolumn(wolne, dostepne);
                 // Only a strictly cheaper cover is of interest; costs are whole numbers.
-                if (wynik_.Koszt == 0 || koszt + Granica(wolne, dostepne, wk) <= wynik_.Koszt - 1 + 1e-6)
+                if (wynik_.Koszt == 0 ||
+                    koszt + Granica(wolne, dostepne, wk) <= wynik_.Koszt - 1 + 1e-6)
                     Rozgalez(wolne, dostepne, koszt, wybrane, wk);
             }
         }
@@ -383,7 +400,6 @@ private:
     bool wyczerpano_ = false;
 };
 
-
 OszacowaniePokrycia::OszacowaniePokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny,
                                          int slowa, const std::vector<int>& koszt)
     : uklad_(std::make_unique<UkladPokrycia>(wiersze, kolumny, slowa, koszt)), wiersze_(wiersze),
@@ -404,10 +420,11 @@ bool OszacowaniePokrycia::Mozliwe(const std::uint64_t* niepokryte, int od, int b
     return galezie_->Istnieje(niepokryte, od, budzet);
 }
 
-NajtanszePokrycie ZnajdzNajtanszePokrycie(
-    const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa, const std::vector<int>& koszt,
-    const std::function<bool()>& przerwac, long long maksWezlow,
-    const std::function<void(const std::vector<int>&)>& lepsze) {
+NajtanszePokrycie
+ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
+                        const std::vector<int>& koszt, const std::function<bool()>& przerwac,
+                        long long maksWezlow,
+                        const std::function<void(const std::vector<int>&)>& lepsze) {
     if (koszt.empty())
         return {};
     Galezie g(wiersze, kolumny, slowa, koszt, przerwac, maksWezlow);

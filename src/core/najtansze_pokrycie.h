@@ -26,10 +26,11 @@ struct NajtanszePokrycie {
 // search gives up after `maksWezlow` branches and then returns the best cover it has, so that
 // hard cores cost a bounded, repeatable amount of work here.
 // `lepsze` hears of every cheaper cover found on the way (its rows, in no particular order).
-NajtanszePokrycie ZnajdzNajtanszePokrycie(
-    const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa, const std::vector<int>& koszt,
-    const std::function<bool()>& przerwac, long long maksWezlow = 200000,
-    const std::function<void(const std::vector<int>&)>& lepsze = {});
+NajtanszePokrycie
+ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
+                        const std::vector<int>& koszt, const std::function<bool()>& przerwac,
+                        long long maksWezlow = 200000,
+                        const std::function<void(const std::vector<int>&)>& lepsze = {});
 
 class UkladPokrycia;
 class Galezie;
@@ -38,7 +39,7 @@ class Galezie;
 // ordered search: a lower bound on the cost of covering the columns still uncovered with the
 // rows from `od` on. The vectors given must outlive the object.
 class OszacowaniePokrycia {
-public:
+  public:
     OszacowaniePokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
                         const std::vector<int>& koszt);
     ~OszacowaniePokrycia();
@@ -50,7 +51,7 @@ public:
     // settle it.
     bool Mozliwe(const std::uint64_t* niepokryte, int od, int budzet, long long maksWezlow);
 
-private:
+  private:
     std::unique_ptr<UkladPokrycia> uklad_;
     std::unique_ptr<Galezie> galezie_;
     const std::vector<std::uint64_t>& wiersze_;

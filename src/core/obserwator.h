@@ -12,24 +12,25 @@
 namespace vyn {
 
 class FlagaPrzerwania {
-public:
+  public:
     void Ustaw() { ustawiona_.store(true, std::memory_order_relaxed); }
     void Wyczysc() { ustawiona_.store(false, std::memory_order_relaxed); }
     bool Ustawiona() const { return ustawiona_.load(std::memory_order_relaxed); }
 
-private:
+  private:
     std::atomic<bool> ustawiona_{false};
 };
 
 class ObserwatorPrzebiegu {
-public:
+  public:
     virtual ~ObserwatorPrzebiegu() = default;
-    virtual void Etap(const std::string& /*tekst*/) {}            // the stage text
-    virtual void Postep(int /*wartosc*/) {}                       // the gauge, 0..100
-    virtual void Szczegol(const std::string& /*wiersz*/) {}       // a details row "n N C"
-    virtual void Etykieta(int /*nr*/, const std::string& /*t*/) {} // labels 2 ("liter: "),
-                                                                   // 3 ("grup: "), 4 ("minimalnych: ")
-    virtual void Komunikat(const std::string& /*tekst*/) {}       // a message box
+    virtual void Etap(const std::string& /*tekst*/) {}      // the stage text
+    virtual void Postep(int /*wartosc*/) {}                 // the gauge, 0..100
+    virtual void Szczegol(const std::string& /*wiersz*/) {} // a details row "n N C"
+    virtual void Etykieta(int /*nr*/, const std::string& /*t*/) {
+    }                                                       // labels 2 ("liter: "),
+                                                            // 3 ("grup: "), 4 ("minimalnych: ")
+    virtual void Komunikat(const std::string& /*tekst*/) {} // a message box
     virtual void KanonicznaGotowa(const std::string& /*literowa*/,
                                   const std::string& /*dziesietna*/) {}
     virtual void ImplikantyGotowe(const std::string& /*proste*/) {}

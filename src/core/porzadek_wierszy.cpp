@@ -52,7 +52,8 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter,
     std::vector<std::uint64_t> pokryte(static_cast<std::size_t>(slowa), 0);
     std::size_t poczatek = 0;
     std::size_t koniec = 0;
-    while (koniec < n && p1[static_cast<std::size_t>(w[koniec])] == p1[static_cast<std::size_t>(w[0])])
+    while (koniec < n &&
+           p1[static_cast<std::size_t>(w[koniec])] == p1[static_cast<std::size_t>(w[0])])
         ++koniec;
     for (std::size_t p = 0; p < koniec; ++p)
         p2[static_cast<std::size_t>(w[p])] = p1[static_cast<std::size_t>(w[p])];
@@ -101,8 +102,9 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter,
         suma += P1(indeks);
         ++indeks;
         dolnaGranica +=
-            (indeks < n ? IloscLiterSkladnika(iloscLiter, rdzen.Maski[static_cast<std::size_t>(w[indeks])])
-                        : iloscLiter) +
+            (indeks < n
+                 ? IloscLiterSkladnika(iloscLiter, rdzen.Maski[static_cast<std::size_t>(w[indeks])])
+                 : iloscLiter) +
             1;
     }
     return dolnaGranica;

@@ -91,9 +91,9 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
 
     obserwator.Etap(EtapMinimalna);
     obserwator.PrzetworzZdarzenia();
-    WynikWyboru wybor = WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy,
-                                                 zadanie.Kodowanie, obserwator, flaga, true,
-                                                 zadanie.MaksPostaci);
+    WynikWyboru wybor =
+        WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy,
+                                 zadanie.Kodowanie, obserwator, flaga, true, zadanie.MaksPostaci);
     if (wybor.Blad) {
         wynik.Stan = StanPrzebiegu::Odrzucony;
         wynik.Komunikat = *wybor.Blad;

@@ -53,7 +53,8 @@ struct WynikMinimalizacji {
 
 // Stage texts of the progress dialog.
 inline constexpr const char* EtapKanoniczna = "Tworzenie postaci kanonicznej funkcji";
-inline constexpr const char* EtapTablica = "Znajdowanie prostych implikantów, tablica pomocnicza nr ";
+inline constexpr const char* EtapTablica =
+    "Znajdowanie prostych implikantów, tablica pomocnicza nr ";
 inline constexpr const char* EtapMinimalna = "Obliczanie postaci minimalnej";
 
 // Gauge step per pass for L letters: 70 / L rounded half to even.

@@ -23,7 +23,7 @@ constexpr long long MaksWezlowTestu = 2000;
 constexpr std::size_t MaksSlowOgraniczenia = std::size_t{1} << 24;
 
 class Szukanie {
-public:
+  public:
     Szukanie(const RdzenPokryc& rdzen, const KontekstSzukania& k) : k_(k) {
         n_ = rdzen.IloscWierszy();
         c_ = rdzen.IloscKolumn;
@@ -68,12 +68,14 @@ public:
         for (int c = 0; c < c_; ++c)
             poczatekKolumny_[static_cast<std::size_t>(c) + 1] =
                 poczatekKolumny_[static_cast<std::size_t>(c)] +
-                static_cast<std::size_t>(stopien[static_cast<std::size_t>(kolumny[static_cast<std::size_t>(c)])]);
+                static_cast<std::size_t>(
+                    stopien[static_cast<std::size_t>(kolumny[static_cast<std::size_t>(c)])]);
         pozycje_.resize(poczatekKolumny_.back());
         {
             std::vector<std::size_t> wolne(poczatekKolumny_.begin(), poczatekKolumny_.end() - 1);
             for (int p = 0; p < n_; ++p)
-                DlaBitow(Wiersz(p), [&](int c) { pozycje_[wolne[static_cast<std::size_t>(c)]++] = p; });
+                DlaBitow(Wiersz(p),
+                         [&](int c) { pozycje_[wolne[static_cast<std::size_t>(c)]++] = p; });
         }
         minimumOd_.resize(pozycje_.size());
         for (int c = 0; c < c_; ++c) {
@@ -113,8 +115,9 @@ public:
 
         // For the lower bound, each column's rows also as a bit set over positions.
         wr_ = (n_ + 63) / 64;
-        ograniczenie_ = k.Przycinaj && static_cast<std::size_t>(c_) * static_cast<std::size_t>(wr_) <=
-                                           MaksSlowOgraniczenia;
+        ograniczenie_ =
+            k.Przycinaj &&
+            static_cast<std::size_t>(c_) * static_cast<std::size_t>(wr_) <= MaksSlowOgraniczenia;
         if (ograniczenie_) {
             wierszeKolumny_.assign(static_cast<std::size_t>(c_) * static_cast<std::size_t>(wr_), 0);
             for (int c = 0; c < c_; ++c)
@@ -150,7 +153,8 @@ public:
                 for (int r : wiersze)
                     litery += koszt_[static_cast<std::size_t>(r)] - 1;
                 k_.Etykieta(2, "liter: " + std::to_string(litery));
-                k_.Etykieta(3, "grup: " + std::to_string(grupyIstotnych_ + static_cast<int>(wiersze.size())));
+                k_.Etykieta(3, "grup: " + std::to_string(grupyIstotnych_ +
+                                                         static_cast<int>(wiersze.size())));
                 k_.Etykieta(4, "minimalnych: 1");
             };
             const NajtanszePokrycie optimum =
@@ -200,10 +204,16 @@ public:
         return std::move(wynik_);
     }
 
-private:
-    Slowo* Wiersz(int p) { return wiersze_.data() + static_cast<std::size_t>(p) * static_cast<std::size_t>(w_); }
-    Slowo* Martwe(int p) { return martwe_.data() + static_cast<std::size_t>(p) * static_cast<std::size_t>(w_); }
-    Slowo* Pokryte(int d) { return pokryte_.data() + static_cast<std::size_t>(d) * static_cast<std::size_t>(w_); }
+  private:
+    Slowo* Wiersz(int p) {
+        return wiersze_.data() + static_cast<std::size_t>(p) * static_cast<std::size_t>(w_);
+    }
+    Slowo* Martwe(int p) {
+        return martwe_.data() + static_cast<std::size_t>(p) * static_cast<std::size_t>(w_);
+    }
+    Slowo* Pokryte(int d) {
+        return pokryte_.data() + static_cast<std::size_t>(d) * static_cast<std::size_t>(w_);
+    }
     Slowo* WierszeKolumny(int c) {
         return wierszeKolumny_.data() + static_cast<std::size_t>(c) * static_cast<std::size_t>(wr_);
     }
@@ -299,10 +309,15 @@ private:
                 if (wspolny)
                     continue;
                 for (int s = pierwszeSlowo; s < wr_; ++s)
-                    uzyte_[static_cast<std::size_t>(s)] |= s == pierwszeSlowo ? wk[s] & maskaPierwszego : wk[s];
+                    uzyte_[static_cast<std::size_t>(s)] |=
+                        s == pierwszeSlowo ? wk[s] & maskaPierwszego : wk[s];
                 // The cheapest of this column's rows after r.
-                const auto od = pozycje_.begin() + static_cast<std::ptrdiff_t>(poczatekKolumny_[static_cast<std::size_t>(c)]);
-                const auto doo = pozycje_.begin() + static_cast<std::ptrdiff_t>(poczatekKolumny_[static_cast<std::size_t>(c) + 1]);
+                const auto od =
+                    pozycje_.begin() +
+                    static_cast<std::ptrdiff_t>(poczatekKolumny_[static_cast<std::size_t>(c)]);
+                const auto doo =
+                    pozycje_.begin() +
+                    static_cast<std::ptrdiff_t>(poczatekKolumny_[static_cast<std::size_t>(c) + 1]);
                 const auto it = std::upper_bound(od, doo, r);
                 granica += minimumOd_[static_cast<std::size_t>(it - pozycje_.begin())];
                 if (granica > zapas)
@@ -336,8 +351,9 @@ private:
                     const int p = pozycje_[i];
                     if (p <= r)
                         break;
-                    najmniej = std::min(najmniej, static_cast<double>(koszt_[static_cast<std::size_t>(p)]) /
-                                                      ileNowych_[static_cast<std::size_t>(p)]);
+                    najmniej = std::min(najmniej,
+                                        static_cast<double>(koszt_[static_cast<std::size_t>(p)]) /
+                                            ileNowych_[static_cast<std::size_t>(p)]);
                 }
                 suma += najmniej;
                 if (suma > zapas + 1e-6)
@@ -374,8 +390,7 @@ private:
         if (wynik_.Reszty.size() < k_.MaksPostaci) {
             t.pop_back();
             wynik_.Reszty.push_back(std::move(t));
-        }
-        else
+        } else
             wynik_.Obcieto = true;
         // With the least cost known, a further form could only be counted.
         gotowe_ = znaneOptimum_ && wynik_.Obcieto;

@@ -23,8 +23,8 @@ struct WynikSzukania {
     // The rows each recorded form adds to the essential part, joined by "+"; at most
     // MaksPostaci.
     std::vector<std::string> Reszty;
-    int NajlepszaDlugosc = 0;          // 0: no complete cover found
-    bool Obcieto = false;              // more forms of the best cost than were kept
+    int NajlepszaDlugosc = 0; // 0: no complete cover found
+    bool Obcieto = false;     // more forms of the best cost than were kept
     bool Przerwano = false;
 };
 

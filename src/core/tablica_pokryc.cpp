@@ -62,8 +62,10 @@ std::optional<std::string> UsunIstotne(const std::vector<std::uint32_t>& prosteW
     wynik = WynikIstotnych{};
     const Pokrycia pokrycia = ZbudujPokrycia(prosteWartosci, prosteMaski, mintermy);
     auto kolumnyWiersza = [&](int id) {
-        const auto* poczatek = pokrycia.Kolumny.data() + pokrycia.Poczatek[static_cast<std::size_t>(id)];
-        const auto* koniec = pokrycia.Kolumny.data() + pokrycia.Poczatek[static_cast<std::size_t>(id) + 1];
+        const auto* poczatek =
+            pokrycia.Kolumny.data() + pokrycia.Poczatek[static_cast<std::size_t>(id)];
+        const auto* koniec =
+            pokrycia.Kolumny.data() + pokrycia.Poczatek[static_cast<std::size_t>(id) + 1];
         return std::pair{poczatek, koniec};
     };
 

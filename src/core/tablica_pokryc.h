@@ -19,11 +19,11 @@ namespace vyn {
 
 struct RdzenPokryc {
     int IloscKolumn = 0;
-    int Slowa = 0;                        // 64-bit words of one row's bit set
-    std::vector<std::uint64_t> Bity;      // the rows' bit sets, by row id
-    std::vector<std::uint32_t> Wartosci;  // the rows' terms, by row id
+    int Slowa = 0;                       // 64-bit words of one row's bit set
+    std::vector<std::uint64_t> Bity;     // the rows' bit sets, by row id
+    std::vector<std::uint32_t> Wartosci; // the rows' terms, by row id
     std::vector<std::uint32_t> Maski;
-    std::vector<int> Kolejnosc;           // row order: row position -> row id
+    std::vector<int> Kolejnosc; // row order: row position -> row id
 
     int IloscWierszy() const { return static_cast<int>(Kolejnosc.size()); }
     const std::uint64_t* Wiersz(int id) const {

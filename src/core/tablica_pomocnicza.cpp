@@ -15,8 +15,8 @@ const char* const KomunikatPojemnosci = "Przekroczona pojemność tablicy";
 std::string WierszSzczegolow(int nr, std::size_t iloscSkladnikow) {
     const std::uint64_t n = iloscSkladnikow;
     const std::uint64_t pary = n == 0 ? 0 : n * (n - 1) / 2;
-    std::string porownania = n < 9999 ? std::to_string(pary)
-                                      : std::to_string(PodzielZaokraglij(pary, 1000)) + "000";
+    std::string porownania =
+        n < 9999 ? std::to_string(pary) : std::to_string(PodzielZaokraglij(pary, 1000)) + "000";
     return std::to_string(nr) + " " + std::to_string(n) + " " + porownania;
 }
 

@@ -49,8 +49,9 @@ std::vector<std::string_view> Podziel(std::string_view tekst, char separator) {
     std::size_t poczatek = 0;
     while (true) {
         const std::size_t koniec = tekst.find(separator, poczatek);
-        wynik.push_back(tekst.substr(poczatek, koniec == std::string_view::npos ? std::string_view::npos
-                                                                               : koniec - poczatek));
+        wynik.push_back(tekst.substr(poczatek, koniec == std::string_view::npos
+                                                   ? std::string_view::npos
+                                                   : koniec - poczatek));
         if (koniec == std::string_view::npos)
             return wynik;
         poczatek = koniec + 1;

@@ -16,8 +16,8 @@
 namespace vyn {
 
 struct WynikWyboru {
-    std::string ProsteImplikanty;               // joined by ","
-    std::string ImplikantyIstotne;              // joined by "+"
+    std::string ProsteImplikanty;   // joined by ","
+    std::string ImplikantyIstotne;  // joined by "+"
     ListaPostaci PostacieMinimalne; // forms 1..n, at most MaksPostaci
     int DolnaGranica = 0;
     int NajlepszaDlugosc = 0;

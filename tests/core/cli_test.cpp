@@ -24,7 +24,7 @@ Wynik Cli(std::vector<std::string> argumenty) {
 
 // A folder of its own for the files of one test, removed at the end.
 class PlikiTymczasowe {
-public:
+  public:
     PlikiTymczasowe() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         katalog_ = std::filesystem::temp_directory_path() /
@@ -39,7 +39,7 @@ public:
     }
     std::string Sciezka(const std::string& nazwa) const { return (katalog_ / nazwa).string(); }
 
-private:
+  private:
     std::filesystem::path katalog_;
 };
 
@@ -66,10 +66,12 @@ TEST(cli_test, json_of_a_cyclic_function_has_exactly_the_promised_keys) {
 TEST(cli_test, text_report_names_each_stage_and_the_caption_data) {
     auto w = Cli({"--verify", "A+bC"});
     ASSERT_EQ(w.kod, 0) << w.bledy;
-    EXPECT_NE(w.wyjscie.find("Postać kanoniczna literowa: Abc+AbC+ABc+ABC+abC\n"), std::string::npos);
+    EXPECT_NE(w.wyjscie.find("Postać kanoniczna literowa: Abc+AbC+ABc+ABC+abC\n"),
+              std::string::npos);
     EXPECT_NE(w.wyjscie.find("Postać kanoniczna dziesiętna: 1,7,6,5,4\n"), std::string::npos);
     EXPECT_NE(w.wyjscie.find("  3 1 0\n"), std::string::npos);
-    EXPECT_NE(w.wyjscie.find("Postać minimalna jedyna: bC+A  (liter: 3, grup: 2)\n"), std::string::npos);
+    EXPECT_NE(w.wyjscie.find("Postać minimalna jedyna: bC+A  (liter: 3, grup: 2)\n"),
+              std::string::npos);
     EXPECT_NE(w.wyjscie.find("Weryfikacja"), std::string::npos);
 
     auto dwie = Cli({"0,1,2,5,6,7"});
@@ -84,9 +86,14 @@ TEST(cli_test, order_option_chooses_the_encoding) {
 }
 
 TEST(cli_test, bad_input_exits_2_with_one_line) {
-    for (const auto& argumenty : std::vector<std::vector<std::string>>{
-             {"--order", "AB", "AB+C"}, {"67108864"}, {"1,x"}, {}, {"--bogus", "A"},
-             {"--time-limit", "-1", "A"}, {"A", "B"}, {"A**"}}) {
+    for (const auto& argumenty : std::vector<std::vector<std::string>>{{"--order", "AB", "AB+C"},
+                                                                       {"67108864"},
+                                                                       {"1,x"},
+                                                                       {},
+                                                                       {"--bogus", "A"},
+                                                                       {"--time-limit", "-1", "A"},
+                                                                       {"A", "B"},
+                                                                       {"A**"}}) {
         auto w = Cli(argumenty);
         EXPECT_EQ(w.kod, 2);
         EXPECT_TRUE(w.wyjscie.empty());

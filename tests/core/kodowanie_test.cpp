@@ -77,7 +77,8 @@ TEST(kodowanie_test, ok_warns_with_the_polish_count) {
     EXPECT_FALSE(za_duzo.ZmienNapis);
 
     auto obca = ZatwierdzKodowanie("ABD", "ABC", true, false);
-    EXPECT_EQ(obca.Ostrzezenie, "Nie wszystkie litery występują w równaniu funkcji\nWybierz spośród ABC");
+    EXPECT_EQ(obca.Ostrzezenie,
+              "Nie wszystkie litery występują w równaniu funkcji\nWybierz spośród ABC");
 
     // Outside the user mode a length mismatch has its own wording.
     auto alfabetycznie = ZatwierdzKodowanie("ABCD", "ABC", false, false);

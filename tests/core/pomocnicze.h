@@ -71,9 +71,11 @@ inline std::string LosowaLiterowa(std::mt19937& los, int l, int grupy, double ge
         std::string grupa;
         for (int i = 0; i < l; ++i)
             if (u(los) < gestosc)
-                grupa.push_back(u(los) < 0.5 ? static_cast<char>('a' + i) : static_cast<char>('A' + i));
+                grupa.push_back(u(los) < 0.5 ? static_cast<char>('a' + i)
+                                             : static_cast<char>('A' + i));
         if (grupa.empty())
-            grupa.push_back(static_cast<char>('A' + static_cast<int>(los() % static_cast<unsigned>(l))));
+            grupa.push_back(
+                static_cast<char>('A' + static_cast<int>(los() % static_cast<unsigned>(l))));
         std::shuffle(grupa.begin(), grupa.end(), los);
         if (!f.empty())
             f.push_back('+');

@@ -69,10 +69,10 @@ TEST(przebieg_test, seven_letters_step_the_gauge_per_table) {
 
 TEST(przebieg_test, gauge_step_rounds_halves_to_even) {
     EXPECT_EQ(KrokWskaznika(5), 14);
-    EXPECT_EQ(KrokWskaznika(11), 6);  // ends at 86
-    EXPECT_EQ(KrokWskaznika(20), 4);  // 3.5 rounds to 4: ends at 100
-    EXPECT_EQ(KrokWskaznika(26), 3);  // ends at 98
-    EXPECT_EQ(KrokWskaznika(28), 2);  // 2.5 rounds to 2
+    EXPECT_EQ(KrokWskaznika(11), 6); // ends at 86
+    EXPECT_EQ(KrokWskaznika(20), 4); // 3.5 rounds to 4: ends at 100
+    EXPECT_EQ(KrokWskaznika(26), 3); // ends at 98
+    EXPECT_EQ(KrokWskaznika(28), 2); // 2.5 rounds to 2
 }
 
 TEST(przebieg_test, empty_function_runs_nothing) {
@@ -92,7 +92,8 @@ TEST(przebieg_test, bad_input_is_refused_before_any_stage) {
     const Przypadek przypadki[] = {
         {"AB+C", false, "AB", "Litera C nie występuje w kodowaniu AB"},
         {"67108864", true, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", KomunikatZakresu},
-        {"9", true, "AB", "Liczba 9 wymaga więcej liter niż ma kodowanie AB (największa możliwa to 3)"},
+        {"9", true, "AB",
+         "Liczba 9 wymaga więcej liter niż ma kodowanie AB (największa możliwa to 3)"},
         {"1,x2", true, "AB", "'x2' is not a valid integer value"},
     };
     for (const auto& p : przypadki) {
@@ -178,7 +179,8 @@ TEST(przebieg_test, abort_in_the_search_keeps_the_forms_found) {
     auto w = UruchomZ(z, f, true, "ABCDEFGHIJ");
     EXPECT_TRUE(w.Przerwano);
     ASSERT_EQ(w.IloscMinimalnych(), 1);
-    EXPECT_FALSE(SprawdzPostac(w.PostacieMinimalne[0], w.Kodowanie, MintermyFunkcji(f, true, w.Kodowanie)));
+    EXPECT_FALSE(
+        SprawdzPostac(w.PostacieMinimalne[0], w.Kodowanie, MintermyFunkcji(f, true, w.Kodowanie)));
     EXPECT_FALSE(w.PostacieNiepelne);
     EXPECT_EQ(z.Wskaznik.back(), 100);
 }

@@ -24,11 +24,16 @@ struct Rodzaj {
 };
 
 std::string Kodowanie(std::mt19937& los, int l) {
-    std::string k = std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ").substr(0, static_cast<std::size_t>(l));
+    std::string k =
+        std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ").substr(0, static_cast<std::size_t>(l));
     switch (los() % 3) {
-    case 0: break;
-    case 1: std::reverse(k.begin(), k.end()); break;
-    default: std::shuffle(k.begin(), k.end(), los);
+    case 0:
+        break;
+    case 1:
+        std::reverse(k.begin(), k.end());
+        break;
+    default:
+        std::shuffle(k.begin(), k.end(), los);
     }
     return k;
 }
@@ -36,8 +41,8 @@ std::string Kodowanie(std::mt19937& los, int l) {
 std::string Funkcja(std::mt19937& los, const Rodzaj& r, int l) {
     if (r.Dziesietny) {
         const int zakres = 1 << l;
-        return testy::LosowaDziesietna(los, l, 1 + static_cast<int>(los() % static_cast<unsigned>(zakres)),
-                                       r.Powtorzenia);
+        return testy::LosowaDziesietna(
+            los, l, 1 + static_cast<int>(los() % static_cast<unsigned>(zakres)), r.Powtorzenia);
     }
     std::string f = testy::LosowaLiterowa(los, l, 1 + static_cast<int>(los() % 6),
                                           0.3 + 0.5 * (los() % 100) / 100.0);
@@ -57,7 +62,8 @@ TEST_P(roznicowy_test, product_equals_the_literal_rules_and_forms_are_the_functi
     const Rodzaj r = GetParam();
     std::mt19937 los(static_cast<unsigned>(r.MinLiter * 1000 + r.MaxLiter * 7 + r.Dziesietny));
     for (int proba = 0; proba < r.Proby; ++proba) {
-        const int l = r.MinLiter + static_cast<int>(los() % static_cast<unsigned>(r.MaxLiter - r.MinLiter + 1));
+        const int l = r.MinLiter +
+                      static_cast<int>(los() % static_cast<unsigned>(r.MaxLiter - r.MinLiter + 1));
         const std::string k = Kodowanie(los, l);
         const std::string f = Funkcja(los, r, l);
         const std::size_t granica = los() % 4 == 0 ? 1 + los() % 3 : MaksPostaci;
@@ -80,7 +86,8 @@ TEST_P(roznicowy_test, product_equals_the_literal_rules_and_forms_are_the_functi
         EXPECT_EQ(w.DolnaGranica, o.DolnaGranica);
         EXPECT_EQ(w.Obcieto, o.Obcieto);
 
-        const auto prawda = r.Dziesietny ? testy::TablicaPrawdyLiczb(f, l) : testy::TablicaPrawdyLiter(f, k);
+        const auto prawda =
+            r.Dziesietny ? testy::TablicaPrawdyLiczb(f, l) : testy::TablicaPrawdyLiter(f, k);
         for (const auto& p : w.PostacieMinimalne)
             ASSERT_EQ(testy::TablicaPrawdyLiter(p, k), prawda) << "form " << p;
         if (HasFailure())
@@ -88,15 +95,16 @@ TEST_P(roznicowy_test, product_equals_the_literal_rules_and_forms_are_the_functi
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    losowe, roznicowy_test,
-    ::testing::Values(Rodzaj{"litery_1_4", false, 1, 4, false, 400},
-                      Rodzaj{"litery_5_6", false, 5, 6, false, 250},
-                      Rodzaj{"litery_7", false, 7, 7, false, 60},
-                      Rodzaj{"liczby_1_4", true, 1, 4, false, 400},
-                      Rodzaj{"liczby_5", true, 5, 5, false, 200},
-                      Rodzaj{"liczby_z_powtorzeniami", true, 2, 5, true, 300}),
-    [](const ::testing::TestParamInfo<Rodzaj>& i) { return std::string(i.param.Nazwa); });
+INSTANTIATE_TEST_SUITE_P(losowe, roznicowy_test,
+                         ::testing::Values(Rodzaj{"litery_1_4", false, 1, 4, false, 400},
+                                           Rodzaj{"litery_5_6", false, 5, 6, false, 250},
+                                           Rodzaj{"litery_7", false, 7, 7, false, 60},
+                                           Rodzaj{"liczby_1_4", true, 1, 4, false, 400},
+                                           Rodzaj{"liczby_5", true, 5, 5, false, 200},
+                                           Rodzaj{"liczby_z_powtorzeniami", true, 2, 5, true, 300}),
+                         [](const ::testing::TestParamInfo<Rodzaj>& i) {
+                             return std::string(i.param.Nazwa);
+                         });
 
 namespace {
 
@@ -125,15 +133,18 @@ TEST(roznicowy_cuts_test, cutting_branches_changes_nothing_that_is_recorded) {
     for (int proba = 0; proba < 80; ++proba) {
         const int l = 5 + static_cast<int>(los() % 2);
         const std::string k = std::string("ABCDEFG").substr(0, static_cast<std::size_t>(l));
-        const std::string f = testy::LosowaDziesietna(los, l, static_cast<int>((1u << l) * (0.2 + 0.5 * (los() % 10) / 10.0)), false);
+        const std::string f = testy::LosowaDziesietna(
+            los, l, static_cast<int>((1u << l) * (0.2 + 0.5 * (los() % 10) / 10.0)), false);
         SCOPED_TRACE(f);
         ListaProstych proste;
         std::vector<std::uint32_t> mintermy;
         ProsteIMintermy(f, true, k, proste, mintermy);
         testy::Zapis z1, z2;
         FlagaPrzerwania flaga;
-        const auto z = WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, mintermy, k, z1, flaga, true, 200);
-        const auto bez = WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, mintermy, k, z2, flaga, false, 200);
+        const auto z = WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, mintermy, k, z1,
+                                                flaga, true, 200);
+        const auto bez = WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, mintermy, k, z2,
+                                                  flaga, false, 200);
         EXPECT_EQ(z.PostacieMinimalne, bez.PostacieMinimalne);
         EXPECT_EQ(z.NajlepszaDlugosc, bez.NajlepszaDlugosc);
         EXPECT_EQ(z.Obcieto, bez.Obcieto);

@@ -155,7 +155,9 @@ void PorownajPrzejscia(const std::vector<std::uint32_t>& mintermy, int l) {
         EXPECT_EQ(wp, wr);
         for (std::size_t i = 0; i < zr.Rozmiar(); ++i)
             ASSERT_EQ(zr.Wartosci[i], rv[i + 1]) << "combined flags differ, pass " << n;
-        ASSERT_EQ(cel.Rozmiar() + 1 < rv2.size() ? !(rv2[cel.Rozmiar() + 1] & FlagaObecnosci) : true, true);
+        ASSERT_EQ(cel.Rozmiar() + 1 < rv2.size() ? !(rv2[cel.Rozmiar() + 1] & FlagaObecnosci)
+                                                 : true,
+                  true);
         for (std::size_t i = 0; i < cel.Rozmiar(); ++i) {
             ASSERT_EQ(cel.Wartosci[i], rv2[i + 1]) << "destination order differs, pass " << n;
             ASSERT_EQ(cel.Maski[i], rm2[i + 1]);

@@ -69,7 +69,8 @@ TEST(wybor_postaci_test, letters_plus_groups_decide_not_groups_alone) {
     int z_rdzeniem = 0;
     for (int proba = 0; proba < 150; ++proba) {
         const int l = 3 + static_cast<int>(los() % 3);
-        const std::string f = testy::LosowaDziesietna(los, l, 3 + static_cast<int>(los() % (1u << (l - 1))), false);
+        const std::string f =
+            testy::LosowaDziesietna(los, l, 3 + static_cast<int>(los() % (1u << (l - 1))), false);
         auto w = Uruchom(f);
         const std::string k = w.Kodowanie;
         // All primes by name.
@@ -152,7 +153,8 @@ std::vector<int> Liczby(const std::string& tekst) {
 TEST(wybor_postaci_test, forms_limit_at_the_limit_and_past_it) {
     const std::string czterdziesci = "0,1,2,4,7,9,10,11,12,13,14,16,18,21,22,23,24,26,27,29,31";
     const std::string dwadziescia_piec = "0,1,2,3,4,5,7,8,12,13,14,15,18,19,20,21,23,24,27,30,31";
-    const std::string dwadziescia_szesc = "1,2,4,6,7,8,12,13,15,16,17,18,19,20,21,22,26,27,28,29,30,31";
+    const std::string dwadziescia_szesc =
+        "1,2,4,6,7,8,12,13,15,16,17,18,19,20,21,22,26,27,28,29,30,31";
     const int a = Uruchom(czterdziesci).IloscMinimalnych();
     const int b = Uruchom(dwadziescia_piec).IloscMinimalnych();
     const int c = Uruchom(dwadziescia_szesc).IloscMinimalnych();

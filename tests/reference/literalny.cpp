@@ -166,18 +166,23 @@ struct Stan {
     // ---- chart ----
     int OstatniWiersz() const {
         int r = 0;
-        while (static_cast<std::size_t>(r + 1) < PW.size() && (PW[static_cast<std::size_t>(r + 1)] & PRES))
+        while (static_cast<std::size_t>(r + 1) < PW.size() &&
+               (PW[static_cast<std::size_t>(r + 1)] & PRES))
             ++r;
         return r;
     }
     int OstatniaKolumna() const {
         int c = 0;
-        while (static_cast<std::size_t>(c + 1) < Mintermy.size() && (Mintermy[static_cast<std::size_t>(c + 1)] & PRES))
+        while (static_cast<std::size_t>(c + 1) < Mintermy.size() &&
+               (Mintermy[static_cast<std::size_t>(c + 1)] & PRES))
             ++c;
         return c;
     }
     char& t(int r, int c) { return T[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]; }
-    std::string Litery(int r) { return SkladnikNaLitery(K, PW[static_cast<std::size_t>(r)], PM[static_cast<std::size_t>(r)]); }
+    std::string Litery(int r) {
+        return SkladnikNaLitery(K, PW[static_cast<std::size_t>(r)],
+                                PM[static_cast<std::size_t>(r)]);
+    }
 
     void Przebieg() {
         for (auto& row : T)
@@ -186,7 +191,8 @@ struct Stan {
         for (int r = 1; r <= R; ++r)
             for (int c = 1; c <= C; ++c) {
                 std::uint32_t m = PM[static_cast<std::size_t>(r)];
-                t(r, c) = (PW[static_cast<std::size_t>(r)] & ~m) == (Mintermy[static_cast<std::size_t>(c)] & ~m);
+                t(r, c) = (PW[static_cast<std::size_t>(r)] & ~m) ==
+                          (Mintermy[static_cast<std::size_t>(c)] & ~m);
             }
         for (int c = 1; c <= C; ++c) {
             int ile = 0, ktory = 0;
@@ -332,7 +338,8 @@ struct Stan {
         std::vector<char> Pokryte(static_cast<std::size_t>(C) + 1, 0);
         int g = 1;
         int ge = g;
-        while (ge + 1 <= R && P1[static_cast<std::size_t>(ge + 1)] == P1[static_cast<std::size_t>(g)])
+        while (ge + 1 <= R &&
+               P1[static_cast<std::size_t>(ge + 1)] == P1[static_cast<std::size_t>(g)])
             ++ge;
         for (int r = g; r <= ge; ++r)
             P2[static_cast<std::size_t>(r)] = P1[static_cast<std::size_t>(r)];
@@ -342,7 +349,8 @@ struct Stan {
                     if (t(r, c))
                         Pokryte[static_cast<std::size_t>(c)] = 1;
             int ng = ge + 1, nge = ng;
-            while (nge + 1 <= R && P1[static_cast<std::size_t>(nge + 1)] == P1[static_cast<std::size_t>(ng)])
+            while (nge + 1 <= R &&
+                   P1[static_cast<std::size_t>(nge + 1)] == P1[static_cast<std::size_t>(ng)])
                 ++nge;
             for (int r = ng; r <= nge; ++r) {
                 int n = 0;
@@ -374,7 +382,9 @@ struct Stan {
                 P3[static_cast<std::size_t>(m)] = n;
             }
             for (int b = i + 1; b <= R; ++b)
-                for (int d = 1; d <= R && P1[static_cast<std::size_t>(d)] == P1[static_cast<std::size_t>(b)]; ++d)
+                for (int d = 1;
+                     d <= R && P1[static_cast<std::size_t>(d)] == P1[static_cast<std::size_t>(b)];
+                     ++d)
                     if (P3[static_cast<std::size_t>(b)] > P3[static_cast<std::size_t>(d)])
                         ZamienWiersze(b, d);
         }
