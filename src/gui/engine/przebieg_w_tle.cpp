@@ -1,22 +1,8 @@
 // The worker thread of a minimisation run and the delivery of its progress.
 #include "engine/przebieg_w_tle.h"
 
-#include "weryfikacja.h"
-
 #include <QMutexLocker>
 #include <QThread>
-
-bool PostacieNiepelne(const vyn::ZadanieMinimalizacji& zadanie,
-                      const vyn::WynikMinimalizacji& wynik) {
-    // Forms recorded by the search are complete covers; only a stop can leave the fallback
-    // (essential part or "1") in their place, and then it is the only form.
-    if (!wynik.Przerwano || wynik.PostacieMinimalne.empty())
-        return false;
-    const auto mintermy =
-        vyn::MintermyFunkcji(zadanie.Funkcja, zadanie.TrybDziesietny, wynik.Kodowanie);
-    return vyn::SprawdzPostac(wynik.PostacieMinimalne.front(), wynik.Kodowanie, mintermy)
-        .has_value();
-}
 
 // Runs on the worker thread; everything it reports is posted to the runner's thread.
 class PrzebiegMinimalizacji::Obserwator : public vyn::ObserwatorPrzebiegu {
@@ -86,7 +72,7 @@ bool PrzebiegMinimalizacji::Uruchom(const vyn::ZadanieMinimalizacji& zadanie) {
     watek_ = QThread::create([this, zadanie] {
         Obserwator obserwator(this);
         vyn::WynikMinimalizacji wynik = vyn::Minimalizuj(zadanie, obserwator, flaga_);
-        const bool niepelne = PostacieNiepelne(zadanie, wynik);
+        const bool niepelne = wynik.PostacieNiepelne;
         QMetaObject::invokeMethod(
             this, [this, wynik, niepelne] { Zakoncz(wynik, niepelne); }, Qt::QueuedConnection);
     });

@@ -23,13 +23,6 @@ class QThread;
 
 Q_DECLARE_METATYPE(vyn::WynikMinimalizacji)
 
-// True when the result's first form is not the function: a stop came before any complete
-// cover was found (during the canonical or table stage, or before the search's first form),
-// and what the engine keeps is only the essential part or "1". Such forms must not be shown
-// as minimal forms of the function.
-bool PostacieNiepelne(const vyn::ZadanieMinimalizacji& zadanie,
-                      const vyn::WynikMinimalizacji& wynik);
-
 class PrzebiegMinimalizacji : public QObject {
     Q_OBJECT
   public:
@@ -41,7 +34,8 @@ class PrzebiegMinimalizacji : public QObject {
     // `Rozpoczeto` is emitted before the worker starts.
     bool Uruchom(const vyn::ZadanieMinimalizacji& zadanie);
     bool Trwa() const { return watek_ != nullptr; }
-    // Whether the last finished run's forms are not the function (see PostacieNiepelne).
+    // Whether the last finished run stopped before any cover was found, so that its only
+    // form is not the function (vyn::WynikMinimalizacji::PostacieNiepelne).
     bool OstatniePostacieNiepelne() const { return niepelne_; }
 
     // How often the search's labels are delivered while a run goes on.
