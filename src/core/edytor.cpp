@@ -83,9 +83,15 @@ std::optional<std::string> SprawdzZakres(const std::string& funkcja) {
     return std::nullopt;
 }
 
-void Backspace(StanEdytora& s, WynikKlawisza& w) {
-    if (s.PozycjaKursora == 0)
-        return;
+// Whether deleting the "+" before the cursor would join two groups that share a letter.
+bool GrupyMajaWspolnaLitere(const StanEdytora& s) {
+    for (int i = s.PozycjaKursora - 2; i >= 0 && s.Funkcja[static_cast<std::size_t>(i)] != '+'; --i)
+        if (LiteraWGrupie(s.Funkcja, s.Funkcja[static_cast<std::size_t>(i)], s.PozycjaKursora))
+            return true;
+    return false;
+}
+
+void UsunPrzedKursorem(StanEdytora& s, WynikKlawisza& w) {
     if (s.Funkcja.size() == 1)
         w.WyczyscNotacje = true;
     const char usuwany = ZnakPrzed(s);
@@ -99,6 +105,21 @@ void Backspace(StanEdytora& s, WynikKlawisza& w) {
         --s.KolumnaKursora;
     else
         ++s.PrzesuniecieWidoku;
+}
+
+// Backspace keeps the text well formed: it does not join two groups that share a letter, and a
+// group (or number) deleted down to nothing goes together with the separator before it.
+void Backspace(StanEdytora& s, WynikKlawisza& w) {
+    if (s.PozycjaKursora == 0)
+        return;
+    if (!s.TrybDziesietny && ZnakPrzed(s) == '+' && GrupyMajaWspolnaLitere(s)) {
+        w.Komunikat = KomunikatPowtorzenie;
+        return;
+    }
+    UsunPrzedKursorem(s, w);
+    const char separator = s.TrybDziesietny ? ',' : '+';
+    if (ZnakPrzed(s) == separator && ZnakZa(s) == separator)
+        UsunPrzedKursorem(s, w);
     w.Przebuduj = true;
 }
 

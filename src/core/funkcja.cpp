@@ -115,6 +115,9 @@ std::optional<std::string> SprawdzLiterowa(std::string_view funkcja, std::string
     for (char c : funkcja)
         if (!JestLitera(c) && c != '+')
             return "Niedozwolony znak '" + std::string(1, c) + "' w funkcji";
+    // An empty group between two "+" would silently make the function always true.
+    if (funkcja.find("++") != std::string_view::npos)
+        return std::string("Dwa znaki '+' obok siebie w funkcji");
     // Each group names a variable at most once.
     std::size_t poczatek = 0;
     while (poczatek <= funkcja.size()) {

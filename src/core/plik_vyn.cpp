@@ -38,11 +38,20 @@ std::string Znak(char c) {
     return "Niedozwolony znak '" + std::string(1, c) + "' w funkcji";
 }
 
+// The editor never puts two separators side by side.
+std::optional<std::string> Sasiednie(std::string_view f, char separator) {
+    if (f.find(std::string(2, separator)) == std::string_view::npos)
+        return std::nullopt;
+    return "Dwa znaki '" + std::string(1, separator) + "' obok siebie w funkcji";
+}
+
 // The editor types only these; anything else would reach the encoding or a run unchecked.
 std::optional<std::string> SprawdzDziesietna(std::string_view f) {
     for (char c : f)
         if (!JestCyfra(c) && c != ',')
             return Znak(c);
+    if (auto blad = Sasiednie(f, ','))
+        return blad;
     std::vector<LiczbaDziesietna> liczby;
     if (auto blad = CzytajLiczby(f, liczby))
         return blad;
@@ -75,7 +84,7 @@ std::optional<std::string> SprawdzLiterowa(std::string_view f) {
         }
         wGrupie[k] = true;
     }
-    return std::nullopt;
+    return Sasiednie(f, '+');
 }
 
 } // namespace

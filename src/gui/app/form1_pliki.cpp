@@ -16,6 +16,7 @@ void TForm1::WczytajFunkcje(const vyn::PlikFunkcji& plik, const QString& nazwaPl
     if (plik.Funkcja.empty()) {
         // As after New: the first character typed chooses the notation.
         Edytor.TrybDziesietny = plik.TrybDziesietny;
+        Label6->setVisible(!plik.TrybDziesietny); // the letter count goes with the notation
         LabelSigma->clear();
     } else {
         UstawNotacje(plik.TrybDziesietny);
