@@ -1,19 +1,32 @@
 # VYN: `make run` starts the program, `make test` runs every test, `make package` builds the .deb.
 # All three install what is missing (apt-get, through sudo when not root) and build first.
+# `make test` = `make test-quick` (the tests), `make test-asan` (the same tests built with clang's
+# address and undefined-behaviour sanitizers) and `make fuzz` (each fuzzer for FUZZ_SECONDS).
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+ASAN_DIR ?= $(BUILD_DIR)-asan
+FUZZ_DIR ?= $(BUILD_DIR)-fuzz
+FUZZ_SECONDS ?= 30
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
             fonts-dejavu-core dpkg-dev desktop-file-utils
+# Only the sanitizer build and the fuzzers need clang.
+SANITIZER_PACKAGES := clang libclang-rt-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench package clean
+.PHONY: all deps deps-sanitizers install-missing configure build run test test-quick test-asan fuzz bench package clean
 
 all: build
 
 deps:
+	@$(MAKE) --no-print-directory install-missing WANTED="$(PACKAGES)"
+
+deps-sanitizers: deps
+	@$(MAKE) --no-print-directory install-missing WANTED="$(SANITIZER_PACKAGES)"
+
+install-missing:
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(WANTED); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -44,8 +57,30 @@ run: build
 	  $(BUILD_DIR)/src/cli/vyn-cli --verify 'AB+aC+BC'; \
 	fi
 
-test: build
+test: test-quick test-asan fuzz
+
+test-quick: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# Any sanitizer finding aborts its test. The package test is left to test-quick.
+test-asan: deps-sanitizers
+	@[ -f $(ASAN_DIR)/build.ninja ] || \
+	  CC=clang CXX=clang++ cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DVYN_SANITIZE=address,undefined -DVYN_BUILD_BENCH=OFF
+	cmake --build $(ASAN_DIR)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j2 -LE pakiet
+
+# A finding is kept in $(FUZZ_DIR)/fuzz-znaleziska; see fuzz/uruchom.sh.
+fuzz: deps-sanitizers
+	@[ -f $(FUZZ_DIR)/build.ninja ] || \
+	  CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DVYN_SANITIZE=address,undefined -DVYN_FUZZ=ON -DVYN_BUILD_GUI=OFF \
+	    -DVYN_BUILD_TESTS=OFF -DVYN_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) --target fuzzery
+	sh fuzz/uruchom.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: build
 	$(BUILD_DIR)/bench/vyn-bench
@@ -55,4 +90,4 @@ package: build
 	@echo "Package: $$(ls -t $(abspath $(BUILD_DIR))/vyn_*.deb | head -1)"
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
