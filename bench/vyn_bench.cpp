@@ -197,7 +197,7 @@ std::vector<Przypadek> Zestaw() {
     z.push_back(
         {"26 liter, rzadka (5000 losowych)", LosowaGestosc(los, 26, 5000.0 / (1 << 26)), 3});
     z.push_back({"26 liter, 100000 losowych", LosowaGestosc(los, 26, 99999.0 / (1 << 26)), 3});
-    z.push_back({"26 liter, gęsta (300 kostek)", SumaKostek(los, 26, 300, 5, 8), 3});
+    z.push_back({"26 liter, gęsta (200 kostek)", SumaKostek(los, 26, 200, 4, 6), 3});
     return z;
 }
 
