@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace vyn {
 
@@ -11,6 +12,15 @@ namespace {
 
 using Slowo = std::uint64_t;
 using Bity = std::vector<Slowo>;
+
+// Bits set in a word, inline: without a popcount instruction in the target the builtin becomes
+// a library call, and the reductions count bits at every node.
+inline int Jedynki(Slowo x) {
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
 
 bool Ma(const Bity& b, int i) {
     return b[static_cast<std::size_t>(i / 64)] >> (i % 64) & 1;
@@ -24,11 +34,30 @@ void Zdejmij(Bity& b, int i) {
 bool Pusty(const Bity& b) {
     return std::all_of(b.begin(), b.end(), [](Slowo s) { return s == 0; });
 }
-template <class F> void DlaBitow(const Bity& b, F&& f) {
+template <class B, class F> void DlaBitow(const B& b, F&& f) {
     for (std::size_t s = 0; s < b.size(); ++s)
         for (Slowo x = b[s]; x; x &= x - 1)
             f(static_cast<int>(s * 64) + __builtin_ctzll(x));
 }
+
+// For each column, the bit set of the rows that cover it, in one block of memory.
+class RzedyKolumn {
+  public:
+    RzedyKolumn(int kolumny, int slowa)
+        : slowa_(static_cast<std::size_t>(slowa)),
+          dane_(static_cast<std::size_t>(kolumny) * slowa_, 0) {}
+    std::span<const Slowo> operator[](std::size_t c) const {
+        return {dane_.data() + c * slowa_, slowa_};
+    }
+    void Ustaw(int c, int r) {
+        dane_[static_cast<std::size_t>(c) * slowa_ + static_cast<std::size_t>(r / 64)] |=
+            Slowo{1} << (r % 64);
+    }
+
+  private:
+    std::size_t slowa_;
+    std::vector<Slowo> dane_;
+};
 
 } // namespace
 
@@ -67,13 +96,20 @@ class UkladPokrycia {
         const Slowo* w = Wiersz(r);
         int k = 0;
         for (int s = 0; s < w_; ++s)
-            k += __builtin_popcountll(w[s] & wolne[static_cast<std::size_t>(s)]);
+            k += Jedynki(w[s] & wolne[static_cast<std::size_t>(s)]);
         return k;
     }
     void Pokryj(int r, Bity& wolne) const {
         const Slowo* w = Wiersz(r);
         for (int s = 0; s < w_; ++s)
             wolne[static_cast<std::size_t>(s)] &= ~w[s];
+    }
+    int PierwszaNowa(int r, const Bity& wolne) const {
+        const Slowo* w = Wiersz(r);
+        for (int s = 0; s < w_; ++s)
+            if (Slowo x = w[s] & wolne[static_cast<std::size_t>(s)])
+                return s * 64 + __builtin_ctzll(x);
+        return -1;
     }
     // Whether row a's columns among `wolne` all belong to row b.
     bool Zawiera(int b, int a, const Bity& wolne) const {
@@ -86,16 +122,13 @@ class UkladPokrycia {
     }
 
     // The rows of each column to cover, among the usable rows.
-    std::vector<Bity> WierszeKolumn(const Bity& wolne, const Bity& dostepne) const {
-        std::vector<Bity> wk(static_cast<std::size_t>(c_));
-        DlaBitow(wolne, [&](int c) {
-            wk[static_cast<std::size_t>(c)].assign(static_cast<std::size_t>(wr_), 0);
-        });
+    RzedyKolumn WierszeKolumn(const Bity& wolne, const Bity& dostepne) const {
+        RzedyKolumn wk(c_, wr_);
         DlaBitow(dostepne, [&](int r) {
             const Slowo* w = Wiersz(r);
             for (int s = 0; s < w_; ++s)
                 for (Slowo x = w[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
-                    Ustaw(wk[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))], r);
+                    wk.Ustaw(s * 64 + __builtin_ctzll(x), r);
         });
         return wk;
     }
@@ -109,13 +142,13 @@ class UkladPokrycia {
                 if (!Nowe(r, wolne))
                     Zdejmij(dostepne, r);
             });
-            const std::vector<Bity> wk = WierszeKolumn(wolne, dostepne);
+            const RzedyKolumn wk = WierszeKolumn(wolne, dostepne);
             bool niemozliwe = false;
             int wymuszony = -1;
             DlaBitow(wolne, [&](int c) {
                 int ile = 0;
                 for (Slowo s : wk[static_cast<std::size_t>(c)])
-                    ile += __builtin_popcountll(s);
+                    ile += Jedynki(s);
                 if (ile == 0)
                     niemozliwe = true;
                 else if (ile == 1 && wymuszony < 0)
@@ -135,42 +168,56 @@ class UkladPokrycia {
                 continue;
             }
             // A row whose new columns another row also covers, at no more cost, is not needed.
+            // Only rows through a's first new column can hold all of a's new columns.
             std::vector<int> rzedy;
             DlaBitow(dostepne, [&](int r) { rzedy.push_back(r); });
             for (int a : rzedy) {
-                for (int b : rzedy) {
-                    if (a == b || !Ma(dostepne, b) || Koszt(b) > Koszt(a) || !Zawiera(b, a, wolne))
-                        continue;
+                const int c = PierwszaNowa(a, wolne); // rows without new columns went above
+                if (c < 0)
+                    continue;
+                bool usuniety = false;
+                DlaBitow(wk[static_cast<std::size_t>(c)], [&](int b) {
+                    if (usuniety || a == b || !Ma(dostepne, b) || Koszt(b) > Koszt(a) ||
+                        !Zawiera(b, a, wolne))
+                        return;
                     // Equal rows at equal cost: keep the first.
                     if (Koszt(b) == Koszt(a) && Zawiera(a, b, wolne) && b > a)
-                        continue;
+                        return;
                     Zdejmij(dostepne, a);
-                    zmiana = true;
-                    break;
-                }
+                    usuniety = zmiana = true;
+                });
             }
             if (zmiana)
                 continue;
             // A column whose rows all cover another column is covered with that one.
+            // Such a column shares a row with u, so only the columns of u's rows are tried.
             std::vector<int> kolumny;
             DlaBitow(wolne, [&](int c) { kolumny.push_back(c); });
+            Bity sasiednie(static_cast<std::size_t>(w_));
             for (int u : kolumny) {
-                const Bity& ru = wk[static_cast<std::size_t>(u)];
-                for (int v : kolumny) {
-                    if (u == v || !Ma(wolne, v))
-                        continue;
-                    const Bity& rv = wk[static_cast<std::size_t>(v)];
+                const auto ru = wk[static_cast<std::size_t>(u)];
+                std::fill(sasiednie.begin(), sasiednie.end(), 0);
+                DlaBitow(ru, [&](int r) {
+                    const Slowo* w = Wiersz(r);
+                    for (int s = 0; s < w_; ++s)
+                        sasiednie[static_cast<std::size_t>(s)] |=
+                            w[s] & wolne[static_cast<std::size_t>(s)];
+                });
+                bool usunieta = false;
+                DlaBitow(sasiednie, [&](int v) {
+                    if (usunieta || u == v || !Ma(wolne, v))
+                        return;
+                    const auto rv = wk[static_cast<std::size_t>(v)];
                     bool podzbior = true, rowne = true;
                     for (std::size_t s = 0; s < rv.size(); ++s) {
                         podzbior = podzbior && !(rv[s] & ~ru[s]);
                         rowne = rowne && rv[s] == ru[s];
                     }
                     if (!podzbior || (rowne && v > u))
-                        continue;
+                        return;
                     Zdejmij(wolne, u);
-                    zmiana = true;
-                    break;
-                }
+                    usunieta = zmiana = true;
+                });
             }
         }
         return true;
@@ -178,7 +225,7 @@ class UkladPokrycia {
 
     // Lower bound on the cost still needed: the larger of the independent-columns bound and
     // the sum of the cheapest shares.
-    double Granica(const Bity& wolne, const Bity& dostepne, const std::vector<Bity>& wk) const {
+    double Granica(const Bity& wolne, const Bity& dostepne, const RzedyKolumn& wk) const {
         std::vector<int> nowe(static_cast<std::size_t>(n_), 0);
         DlaBitow(dostepne, [&](int r) { nowe[static_cast<std::size_t>(r)] = Nowe(r, wolne); });
         std::vector<std::pair<int, int>> porzadek; // (rows, column)
@@ -235,7 +282,7 @@ class UkladPokrycia {
         Bity uzyte(static_cast<std::size_t>(wr_), 0);
         int niezalezne = 0;
         for (const auto& [ile, c] : porzadek) {
-            const Bity& r = wk[static_cast<std::size_t>(c)];
+            const auto r = wk[static_cast<std::size_t>(c)];
             bool wspolny = false;
             for (std::size_t s = 0; s < r.size() && !wspolny; ++s)
                 wspolny = (r[s] & uzyte[s]) != 0;
@@ -348,7 +395,7 @@ class Galezie : public UkladPokrycia {
                         lepsze_(wybrane);
                 }
             } else if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
-                const std::vector<Bity> wk = WierszeKolumn(wolne, dostepne);
+                const RzedyKolumn wk = WierszeKolumn(wolne, dostepne);
                 // Only a strictly cheaper cover is of interest; costs are whole numbers.
                 if (wynik_.Koszt == 0 ||
                     koszt + Granica(wolne, dostepne, wk) <= wynik_.Koszt - 1 + 1e-6)
@@ -361,12 +408,12 @@ class Galezie : public UkladPokrycia {
     // Each row of the column with the fewest rows in turn, cheapest share first; the rows
     // already tried stay out of the later branches.
     void Rozgalez(const Bity& wolne, Bity dostepne, int koszt, std::vector<int>& wybrane,
-                  const std::vector<Bity>& wk) {
+                  const RzedyKolumn& wk) {
         int kolumna = -1, najmniej = std::numeric_limits<int>::max();
         DlaBitow(wolne, [&](int c) {
             int ile = 0;
             for (Slowo s : wk[static_cast<std::size_t>(c)])
-                ile += __builtin_popcountll(s);
+                ile += Jedynki(s);
             if (ile < najmniej) {
                 najmniej = ile;
                 kolumna = c;
