@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <span>
 
 namespace vyn {
@@ -40,14 +41,19 @@ template <class B, class F> void DlaBitow(const B& b, F&& f) {
             f(static_cast<int>(s * 64) + __builtin_ctzll(x));
 }
 
-// For each column, the bit set of the rows that cover it, in one block of memory.
+// For each column, the bit set of the rows that cover it, in one block of memory. Only the
+// columns still to cover are filled in (the others are never read), and the block is reused
+// from one round of reductions to the next.
 class RzedyKolumn {
   public:
     RzedyKolumn(int kolumny, int slowa)
         : slowa_(static_cast<std::size_t>(slowa)),
-          dane_(static_cast<std::size_t>(kolumny) * slowa_, 0) {}
+          dane_(new Slowo[static_cast<std::size_t>(kolumny) * slowa_]) {}
     std::span<const Slowo> operator[](std::size_t c) const {
-        return {dane_.data() + c * slowa_, slowa_};
+        return {dane_.get() + c * slowa_, slowa_};
+    }
+    void Wyzeruj(int c) {
+        std::fill_n(dane_.get() + static_cast<std::size_t>(c) * slowa_, slowa_, 0);
     }
     void Ustaw(int c, int r) {
         dane_[static_cast<std::size_t>(c) * slowa_ + static_cast<std::size_t>(r / 64)] |=
@@ -56,7 +62,7 @@ class RzedyKolumn {
 
   private:
     std::size_t slowa_;
-    std::vector<Slowo> dane_;
+    std::unique_ptr<Slowo[]> dane_;
 };
 
 } // namespace
@@ -124,25 +130,30 @@ class UkladPokrycia {
     // The rows of each column to cover, among the usable rows.
     RzedyKolumn WierszeKolumn(const Bity& wolne, const Bity& dostepne) const {
         RzedyKolumn wk(c_, wr_);
+        WypelnijWierszeKolumn(wolne, dostepne, wk);
+        return wk;
+    }
+    void WypelnijWierszeKolumn(const Bity& wolne, const Bity& dostepne, RzedyKolumn& wk) const {
+        DlaBitow(wolne, [&](int c) { wk.Wyzeruj(c); });
         DlaBitow(dostepne, [&](int r) {
             const Slowo* w = Wiersz(r);
             for (int s = 0; s < w_; ++s)
                 for (Slowo x = w[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
                     wk.Ustaw(s * 64 + __builtin_ctzll(x), r);
         });
-        return wk;
     }
 
     // Forced rows, dominated rows and dominated columns, until nothing changes. False when
     // some column can no longer be covered.
     bool Redukuj(Bity& wolne, Bity& dostepne, int& koszt, std::vector<int>& wybrane) const {
+        RzedyKolumn wk(c_, wr_);
         for (bool zmiana = true; zmiana;) {
             zmiana = false;
             DlaBitow(dostepne, [&](int r) {
                 if (!Nowe(r, wolne))
                     Zdejmij(dostepne, r);
             });
-            const RzedyKolumn wk = WierszeKolumn(wolne, dostepne);
+            WypelnijWierszeKolumn(wolne, dostepne, wk);
             bool niemozliwe = false;
             int wymuszony = -1;
             DlaBitow(wolne, [&](int c) {
