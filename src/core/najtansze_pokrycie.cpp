@@ -89,7 +89,9 @@ class UkladPokrycia {
             return std::numeric_limits<int>::max() / 2;
         if (Pusty(wolne))
             return koszt;
-        const double g = Granica(wolne, dostepne, WierszeKolumn(wolne, dostepne));
+        RzedyKolumn& wk = Roboczy(0);
+        WypelnijWierszeKolumn(wolne, dostepne, wk);
+        const double g = Granica(wolne, dostepne, wk);
         return koszt + static_cast<int>(std::ceil(g - 1e-6));
     }
 
@@ -128,10 +130,13 @@ class UkladPokrycia {
     }
 
     // The rows of each column to cover, among the usable rows.
-    RzedyKolumn WierszeKolumn(const Bity& wolne, const Bity& dostepne) const {
-        RzedyKolumn wk(c_, wr_);
-        WypelnijWierszeKolumn(wolne, dostepne, wk);
-        return wk;
+    // Blocks for the rows of each column, kept from call to call: the reductions use block 0,
+    // the branch and bound one per level of its recursion (a level keeps its block while the
+    // levels below it work).
+    RzedyKolumn& Roboczy(std::size_t poziom) const {
+        while (robocze_.size() <= poziom)
+            robocze_.push_back(std::make_unique<RzedyKolumn>(c_, wr_));
+        return *robocze_[poziom];
     }
     void WypelnijWierszeKolumn(const Bity& wolne, const Bity& dostepne, RzedyKolumn& wk) const {
         DlaBitow(wolne, [&](int c) { wk.Wyzeruj(c); });
@@ -146,7 +151,7 @@ class UkladPokrycia {
     // Forced rows, dominated rows and dominated columns, until nothing changes. False when
     // some column can no longer be covered.
     bool Redukuj(Bity& wolne, Bity& dostepne, int& koszt, std::vector<int>& wybrane) const {
-        RzedyKolumn wk(c_, wr_);
+        RzedyKolumn& wk = Roboczy(0);
         for (bool zmiana = true; zmiana;) {
             zmiana = false;
             DlaBitow(dostepne, [&](int r) {
@@ -311,6 +316,7 @@ class UkladPokrycia {
     const std::vector<Slowo>& wiersze_;
     int c_, w_, n_ = 0, wr_ = 0;
     const std::vector<int>& koszt_;
+    mutable std::vector<std::unique_ptr<RzedyKolumn>> robocze_;
 };
 
 class Galezie : public UkladPokrycia {
@@ -406,11 +412,13 @@ class Galezie : public UkladPokrycia {
                         lepsze_(wybrane);
                 }
             } else if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
-                const RzedyKolumn wk = WierszeKolumn(wolne, dostepne);
+                RzedyKolumn& wk = Roboczy(++poziom_);
+                WypelnijWierszeKolumn(wolne, dostepne, wk);
                 // Only a strictly cheaper cover is of interest; costs are whole numbers.
                 if (wynik_.Koszt == 0 ||
                     koszt + Granica(wolne, dostepne, wk) <= wynik_.Koszt - 1 + 1e-6)
                     Rozgalez(wolne, dostepne, koszt, wybrane, wk);
+                --poziom_;
             }
         }
         wybrane.resize(ileWybranych);
@@ -456,6 +464,7 @@ class Galezie : public UkladPokrycia {
     long long maksWezlow_;
     long long wezly_ = 0;
     bool wyczerpano_ = false;
+    std::size_t poziom_ = 0; // recursion level: block 0 belongs to the reductions
 };
 
 OszacowaniePokrycia::OszacowaniePokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny,
