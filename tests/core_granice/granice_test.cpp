@@ -249,6 +249,21 @@ TEST(granice_test, a_thousand_forms_are_kept_and_more_are_said_to_be_left_out) {
     const auto j = UruchomCli({"--json", za});
     EXPECT_NE(j.Wyjscie.find("\"IloscMinimalnych\": 1000"), std::string::npos);
     EXPECT_NE(j.Wyjscie.find("\"Obcieto\": true"), std::string::npos);
+
+    EXPECT_FALSE(Uruchom(przy, true).Wynik.Obcieto);
+    const auto z = Uruchom(za, true).Wynik;
+    EXPECT_TRUE(z.Obcieto);
+    // Without the limit the search finds every pairing, and the kept forms are its first ones.
+    Zapis zapis;
+    FlagaPrzerwania flaga;
+    ZadanieMinimalizacji bez_granicy{za, true, z.Kodowanie};
+    bez_granicy.MaksPostaci = 5000;
+    const auto wszystkie = Minimalizuj(bez_granicy, zapis, flaga);
+    EXPECT_EQ(wszystkie.IloscMinimalnych(), 1040);
+    EXPECT_FALSE(wszystkie.Obcieto);
+    auto pierwsze = wszystkie.PostacieMinimalne.Wszystkie();
+    pierwsze.resize(1000);
+    EXPECT_EQ(z.PostacieMinimalne, pierwsze);
 }
 
 TEST(granice_test, text_the_editor_cannot_make_is_refused_with_a_message) {

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace vyn;
 
 namespace {
@@ -288,55 +286,4 @@ TEST(okno_edytor_test, a_press_beyond_the_last_whole_cell_scrolls_the_view_to_th
     EXPECT_EQ(s.PozycjaKursora, 4);
     EXPECT_EQ(s.KolumnaKursora, 3);
     EXPECT_EQ(s.PrzesuniecieWidoku, -1); // drawn where the next key inserts
-}
-
-TEST(okno_edytor_test, random_key_sequences_keep_the_text_and_the_cursor_consistent) {
-    const int kody[] = {'A',
-                        'B',
-                        'C',
-                        'Z',
-                        '0',
-                        '5',
-                        '9',
-                        Klawisz::Spacja,
-                        Klawisz::NumPlus,
-                        Klawisz::NumPrzecinek,
-                        Klawisz::Num0 + 3,
-                        Klawisz::Backspace,
-                        Klawisz::Lewo,
-                        Klawisz::Prawo,
-                        Klawisz::Home,
-                        Klawisz::End,
-                        Klawisz::Enter,
-                        Klawisz::Delete,
-                        Klawisz::Ctrl,
-                        0xBB,
-                        0xFF};
-    std::mt19937 los(20240607);
-    for (int proba = 0; proba < 200; ++proba) {
-        StanEdytora s;
-        s.SzerokoscWidoku = static_cast<int>(los() % 8);
-        s.TrybPrzewijania = los() % 2;
-        for (int i = 0; i < 300; ++i) {
-            const int kod = kody[los() % std::size(kody)];
-            NacisnijKlawisz(s, kod, los() % 3 == 0);
-            if (los() % 17 == 0)
-                UmiescKursor(s, static_cast<int>(los() % 120), 12);
-            const int dlugosc = static_cast<int>(s.Funkcja.size());
-            ASSERT_GE(s.PozycjaKursora, 0);
-            ASSERT_LE(s.PozycjaKursora, dlugosc);
-            ASSERT_LE(s.KolumnaKursora, s.SzerokoscWidoku);
-            ASSERT_EQ(s.KolumnaKursora, s.PozycjaKursora + s.PrzesuniecieWidoku);
-            int znaki = 0;
-            for (char c : s.Funkcja) {
-                if (s.TrybDziesietny)
-                    ASSERT_TRUE((c >= '0' && c <= '9') || c == ',') << s.Funkcja;
-                else
-                    ASSERT_TRUE(std::isalpha(static_cast<unsigned char>(c)) || c == '+')
-                        << s.Funkcja;
-                znaki += (c != '+' && c != ',');
-            }
-            ASSERT_EQ(s.IloscLiter, znaki) << s.Funkcja;
-        }
-    }
 }

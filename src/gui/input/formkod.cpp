@@ -175,17 +175,7 @@ void TFormKod::BitBtn1Click() {
 }
 
 void TFormKod::BitBtn2Click() {
-    switch (trybPrzyOtwarciu_) {
-    case vyn::TrybKodowania::Rosnaco:
-        RBarClick();
-        break;
-    case vyn::TrybKodowania::Malejaco:
-        RBamClick();
-        break;
-    case vyn::TrybKodowania::Uzytkownika:
-        RBuuClick();
-        break;
-    }
+    UstawTryb(trybPrzyOtwarciu_);
     // The typed text goes back too, or it would become the encoding at the next rebuild
     // while the indicator kept its letters.
     Edit1->setText(tekstPrzyOtwarciu_);

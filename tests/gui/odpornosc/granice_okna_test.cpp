@@ -24,8 +24,9 @@ class GraniceOknaTest : public QObject {
     std::unique_ptr<Program> p;
     TForm1* f = nullptr;
     std::unique_ptr<QSignalSpy> start, koniec;
-    QTimer zamykacz;
-    QStringList komunikaty; // texts of the message boxes shown, each closed with OK
+    testy::ZamykaczKomunikatow zamykacz;
+    QStringList& komunikaty =
+        zamykacz.Teksty; // texts of the message boxes shown, each closed with OK
 
     void Minimalizuj() {
         const int przed = koniec->count();
@@ -49,16 +50,6 @@ class GraniceOknaTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        zamykacz.setInterval(5);
-        connect(&zamykacz, &QTimer::timeout, this, [this] {
-            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                komunikaty << m->text();
-                m->accept();
-            }
-        });
-        zamykacz.start();
-    }
     void init() {
         komunikaty.clear();
         p = testy::NowyProgram();

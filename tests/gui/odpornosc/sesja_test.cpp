@@ -103,9 +103,10 @@ class SesjaTest : public QObject {
     std::unique_ptr<Program> p;
     TForm1* f = nullptr;
     std::unique_ptr<QSignalSpy> start, koniec, wyniki;
-    QTimer zamykacz;
+    testy::ZamykaczKomunikatow zamykacz;
     QTemporaryDir katalog;
-    QStringList komunikaty; // texts of the message boxes the session met, in order
+    QStringList& komunikaty =
+        zamykacz.Teksty; // texts of the message boxes the session met, in order
     std::mt19937 los;
     QStringList dziennik; // the last steps, for the failure message
     int krok = 0;
@@ -374,17 +375,6 @@ class SesjaTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        // Every message box is read and closed, as the user would.
-        zamykacz.setInterval(5);
-        connect(&zamykacz, &QTimer::timeout, this, [this] {
-            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                komunikaty << m->text();
-                m->accept();
-            }
-        });
-        zamykacz.start();
-    }
     void init() {
         p = testy::NowyProgram();
         f = p->Form1();

@@ -5,6 +5,7 @@
 #include "display/formabout.h"
 #include "display/panel.h"
 #include "display/pomoc.h"
+#include "dymek.h"
 #include "report/podglad_raportu.h"
 
 #include <QAction>
@@ -23,17 +24,6 @@ using vyn::gui::TForm1;
 using vyn::gui::TFormAbout;
 using vyn::gui::TFormRaportPodglad;
 using vyn::gui::TTrybPomocy;
-
-namespace {
-
-QWidget* Tip() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("QTipLabel") && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-} // namespace
 
 class PomocTest : public QObject {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "controls/marquee.h"
 #include "display/formabout.h"
 #include "display/pomoc.h"
+#include "dymek.h"
 #include "report/podglad_raportu.h"
 
 #include <QAction>
@@ -13,17 +14,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QToolTip>
-
-namespace {
-
-QWidget* Tip() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("QTipLabel") && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

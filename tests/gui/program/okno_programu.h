@@ -1,15 +1,18 @@
 // Shared helpers of the program tests: a program with its main window shown, a function put in
-// place, keys typed, and the message box that a command shows.
+// place, keys typed, and the message boxes that commands show.
 #pragma once
 
+#include "../okno/pomoc_okna.h"
 #include "../raport/modalne.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "funkcja.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -34,18 +37,6 @@ inline void UstawFunkcje(vyn::gui::TForm1* f, const std::string& tekst, bool dzi
     f->RysujFunkcje();
 }
 
-// Capitals are letter keys, small letters the same keys with Shift, " " the space bar.
-inline void Wpisz(QWidget* okno, const QString& klawisze) {
-    for (QChar c : klawisze) {
-        if (c == u' ')
-            QTest::keyClick(okno, Qt::Key_Space);
-        else if (c.isLower())
-            QTest::keyClick(okno, static_cast<Qt::Key>(c.toUpper().unicode()), Qt::ShiftModifier);
-        else
-            QTest::keyClick(okno, static_cast<Qt::Key>(c.unicode()));
-    }
-}
-
 // The caption and text of the next message box, which is closed with OK.
 struct Komunikat {
     QString Tytul;
@@ -63,5 +54,23 @@ inline std::shared_ptr<Komunikat> ZamknijKomunikat() {
     });
     return k;
 }
+
+// Reads and closes every message box as it appears, as the user would with OK.
+class ZamykaczKomunikatow : public QObject {
+  public:
+    QStringList Teksty; // in the order shown
+    ZamykaczKomunikatow() {
+        connect(&zegar_, &QTimer::timeout, this, [this] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                Teksty << m->text();
+                m->accept();
+            }
+        });
+        zegar_.start(5);
+    }
+
+  private:
+    QTimer zegar_;
+};
 
 } // namespace testy
