@@ -2,7 +2,6 @@
 #include "edytor.h"
 
 #include "funkcja.h"
-#include "granice.h"
 #include "zaokraglenie.h"
 
 #include <algorithm>
@@ -70,17 +69,6 @@ void WstawSeparator(StanEdytora& s, char separator) {
         s.KolumnaKursora = s.SzerokoscWidoku;
         s.TrybPrzewijania = true;
     }
-}
-
-// The range check of the decimal notation, on the text as it stands before the key.
-std::optional<std::string> SprawdzZakres(const std::string& funkcja) {
-    std::vector<LiczbaDziesietna> liczby;
-    if (auto blad = CzytajLiczby(funkcja, liczby))
-        return blad;
-    for (const auto& l : liczby)
-        if (l.Wartosc > MaksLiczba)
-            return std::string(KomunikatZakresu);
-    return std::nullopt;
 }
 
 // Whether deleting the "+" before the cursor would join two groups that share a letter.

@@ -112,13 +112,58 @@ std::optional<std::string> SprawdzKodowanie(std::string_view kodowanie) {
 }
 
 std::optional<std::string> SprawdzLiterowa(std::string_view funkcja, std::string_view kodowanie) {
+    if (auto blad = SprawdzGrupy(funkcja))
+        return blad;
+    if (auto blad = SprawdzKodowanie(kodowanie))
+        return blad;
+    if (kodowanie.empty())
+        return std::string("Funkcja nie zawiera żadnej litery");
+    for (char c : funkcja)
+        if (c != '+' && kodowanie.find(Wielka(c)) == std::string_view::npos)
+            return "Litera " + std::string(1, Wielka(c)) + " nie występuje w kodowaniu " +
+                   std::string(kodowanie);
+    return std::nullopt;
+}
+
+std::optional<std::string> SprawdzDziesietna(std::string_view funkcja, std::string_view kodowanie) {
+    if (auto blad = SprawdzZakres(funkcja))
+        return blad;
+    std::vector<LiczbaDziesietna> liczby;
+    CzytajLiczby(funkcja, liczby);
+    if (liczby.empty())
+        return std::string("Funkcja nie zawiera żadnej liczby");
+    std::uint64_t najwieksza = 0;
+    for (const auto& l : liczby)
+        najwieksza = std::max(najwieksza, l.Wartosc);
+    if (auto blad = SprawdzKodowanie(kodowanie))
+        return blad;
+    if (kodowanie.empty())
+        return std::string("Kodowanie jest puste");
+    const std::uint64_t granica = (std::uint64_t{1} << kodowanie.size()) - 1;
+    if (najwieksza > granica)
+        return "Liczba " + std::to_string(najwieksza) + " wymaga więcej liter niż ma kodowanie " +
+               std::string(kodowanie) + " (największa możliwa to " + std::to_string(granica) + ")";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> SprawdzZakres(std::string_view tekst) {
+    std::vector<LiczbaDziesietna> liczby;
+    if (auto blad = CzytajLiczby(tekst, liczby))
+        return blad;
+    for (const auto& l : liczby)
+        if (l.Wartosc > MaksLiczba)
+            return std::string(KomunikatZakresu);
+    return std::nullopt;
+}
+
+std::optional<std::string> SprawdzGrupy(std::string_view funkcja) {
     for (char c : funkcja)
         if (!JestLitera(c) && c != '+')
             return "Niedozwolony znak '" + std::string(1, c) + "' w funkcji";
-    // An empty group between two "+" would silently make the function always true.
     if (funkcja.find("++") != std::string_view::npos)
         return std::string("Dwa znaki '+' obok siebie w funkcji");
-    // Each group names a variable at most once.
     std::size_t poczatek = 0;
     while (poczatek <= funkcja.size()) {
         std::size_t koniec = funkcja.find('+', poczatek);
@@ -135,40 +180,8 @@ std::optional<std::string> SprawdzLiterowa(std::string_view funkcja, std::string
         }
         poczatek = koniec + 1;
     }
-    if (auto blad = SprawdzKodowanie(kodowanie))
-        return blad;
-    if (kodowanie.empty())
-        return std::string("Funkcja nie zawiera żadnej litery");
-    for (char c : funkcja)
-        if (c != '+' && kodowanie.find(Wielka(c)) == std::string_view::npos)
-            return "Litera " + std::string(1, Wielka(c)) + " nie występuje w kodowaniu " +
-                   std::string(kodowanie);
     return std::nullopt;
 }
-
-std::optional<std::string> SprawdzDziesietna(std::string_view funkcja, std::string_view kodowanie) {
-    std::vector<LiczbaDziesietna> liczby;
-    if (auto blad = CzytajLiczby(funkcja, liczby))
-        return blad;
-    if (liczby.empty())
-        return std::string("Funkcja nie zawiera żadnej liczby");
-    std::uint64_t najwieksza = 0;
-    for (const auto& l : liczby)
-        najwieksza = std::max(najwieksza, l.Wartosc);
-    if (najwieksza > MaksLiczba)
-        return std::string(KomunikatZakresu);
-    if (auto blad = SprawdzKodowanie(kodowanie))
-        return blad;
-    if (kodowanie.empty())
-        return std::string("Kodowanie jest puste");
-    const std::uint64_t granica = (std::uint64_t{1} << kodowanie.size()) - 1;
-    if (najwieksza > granica)
-        return "Liczba " + std::to_string(najwieksza) + " wymaga więcej liter niż ma kodowanie " +
-               std::string(kodowanie) + " (największa możliwa to " + std::to_string(granica) + ")";
-    return std::nullopt;
-}
-
-} // namespace
 
 std::optional<std::string> SprawdzFunkcje(std::string_view funkcja, bool trybDziesietny,
                                           std::string_view kodowanie) {

@@ -44,6 +44,14 @@ std::optional<std::string> CzytajLiczby(std::string_view tekst,
 // The editor's range message for a number above MaksLiczba.
 extern const char* const KomunikatZakresu;
 
+// Reads the numbers of a decimal text and checks them against MaksLiczba: the message for the
+// first piece that is not a number, or KomunikatZakresu for a number out of range.
+std::optional<std::string> SprawdzZakres(std::string_view tekst);
+
+// The letter notation's own rules: letters and "+" only, no two "+" side by side (an empty
+// group would make the function always true), no variable twice in a group.
+std::optional<std::string> SprawdzGrupy(std::string_view tekst);
+
 // Checks everything a run needs before it touches the function: the characters of the
 // notation, no letter twice in a group, numbers within range and within what the encoding's
 // letters can name, an encoding of distinct letters A..Z that holds every letter of the

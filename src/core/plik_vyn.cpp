@@ -5,9 +5,6 @@
 #include "granice.h"
 #include "halor.h"
 
-#include <array>
-#include <cctype>
-
 namespace vyn {
 
 namespace {
@@ -16,9 +13,6 @@ constexpr char KoniecTekstu = '\x1A';
 
 bool JestCyfra(char c) {
     return c >= '0' && c <= '9';
-}
-bool JestLitera(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
 std::string Czysc(std::string_view s, RegulaCzyszczenia regula) {
@@ -34,57 +28,15 @@ std::string Czysc(std::string_view s, RegulaCzyszczenia regula) {
     return wynik;
 }
 
-std::string Znak(char c) {
-    return "Niedozwolony znak '" + std::string(1, c) + "' w funkcji";
-}
-
-// The editor never puts two separators side by side.
-std::optional<std::string> Sasiednie(std::string_view f, char separator) {
-    if (f.find(std::string(2, separator)) == std::string_view::npos)
-        return std::nullopt;
-    return "Dwa znaki '" + std::string(1, separator) + "' obok siebie w funkcji";
-}
-
 // The editor types only these; anything else would reach the encoding or a run unchecked.
 std::optional<std::string> SprawdzDziesietna(std::string_view f) {
     for (char c : f)
         if (!JestCyfra(c) && c != ',')
-            return Znak(c);
-    if (auto blad = Sasiednie(f, ','))
-        return blad;
-    std::vector<LiczbaDziesietna> liczby;
-    if (auto blad = CzytajLiczby(f, liczby))
-        return blad;
-    for (const auto& l : liczby)
-        if (l.Wartosc > MaksLiczba)
-            return std::string(KomunikatZakresu);
-    return std::nullopt;
-}
-
-std::optional<std::string> SprawdzLiterowa(std::string_view f) {
-    std::array<bool, 26> wGrupie{};
-    std::size_t poczatekGrupy = 0;
-    for (std::size_t i = 0; i <= f.size(); ++i) {
-        if (i == f.size() || f[i] == '+') {
-            wGrupie.fill(false);
-            poczatekGrupy = i + 1;
-            continue;
-        }
-        const char c = f[i];
-        if (!JestLitera(c))
-            return Znak(c);
-        const auto k = static_cast<std::size_t>(std::toupper(static_cast<unsigned char>(c)) - 'A');
-        if (wGrupie[k]) {
-            const std::size_t koniec = f.find('+', i);
-            const auto grupa =
-                f.substr(poczatekGrupy, koniec == std::string_view::npos ? std::string_view::npos
-                                                                         : koniec - poczatekGrupy);
-            return "Symbol " + std::string(1, static_cast<char>('A' + k)) +
-                   " powtarza się w grupie " + std::string(grupa);
-        }
-        wGrupie[k] = true;
-    }
-    return Sasiednie(f, '+');
+            return "Niedozwolony znak '" + std::string(1, c) + "' w funkcji";
+    // The editor never puts two separators side by side.
+    if (f.find(",,") != std::string_view::npos)
+        return std::string("Dwa znaki ',' obok siebie w funkcji");
+    return SprawdzZakres(f);
 }
 
 } // namespace
@@ -137,7 +89,7 @@ std::optional<std::string> CzytajPlikFunkcji(std::string_view bajty, RegulaCzysz
         cyfraNaPoczatku ||
         (!nowy.Funkcja.empty() && nowy.Funkcja.find_first_not_of(',') == std::string::npos);
     if (auto blad =
-            nowy.TrybDziesietny ? SprawdzDziesietna(nowy.Funkcja) : SprawdzLiterowa(nowy.Funkcja))
+            nowy.TrybDziesietny ? SprawdzDziesietna(nowy.Funkcja) : SprawdzGrupy(nowy.Funkcja))
         return blad;
     for (char c : nowy.Funkcja)
         if (c != '+' && c != ',')
