@@ -10,7 +10,6 @@
 #include "funkcje_graniczne.h"
 #include "weryfikacja.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -188,23 +187,6 @@ class GraniceOknaTest : public QObject {
         QCOMPARE(f->Komunikat(),
                  QStringLiteral("Zachowano pierwsze 1000 postaci minimalnych, jest ich więcej"));
         FormyToFunkcja();
-    }
-
-    // Saves pictures of the window at the limits when VYN_ZRZUTY names a folder.
-    void screenshots() {
-        const QString katalog = qEnvironmentVariable("VYN_ZRZUTY");
-        if (katalog.isEmpty())
-            QSKIP("set VYN_ZRZUTY to a folder to save the pictures of the limits");
-        QDir().mkpath(katalog);
-        const QString alfabet = QString::fromStdString(granice::Alfabet);
-        testy::Wpisz(f, alfabet + u' ' + alfabet.toLower());
-        Minimalizuj();
-        testy::Wpisz(f, QStringLiteral("Q"));
-        QVERIFY(f->grab().save(katalog + QStringLiteral("/granice_26_liter.png")));
-        testy::UstawFunkcje(f, granice::Suma(granice::Czterdziesci, granice::DwadziesciaSzesc),
-                            true);
-        Minimalizuj();
-        QVERIFY(f->grab().save(katalog + QStringLiteral("/granice_1000_postaci.png")));
     }
 };
 

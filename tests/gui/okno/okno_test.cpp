@@ -10,7 +10,6 @@
 #include "przebieg.h"
 
 #include <QAction>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -315,26 +314,6 @@ class OknoTest : public QObject {
         QFETCH(int, klawisz);
         QFETCH(int, modyfikatory);
         QTEST(vyn::gui::KodWirtualny(klawisz, Qt::KeyboardModifiers(modyfikatory)), "kod");
-    }
-
-    // Saves pictures of the window when VYN_ZRZUTY names a folder.
-    void screenshots() {
-        const QString katalog = qEnvironmentVariable("VYN_ZRZUTY");
-        if (katalog.isEmpty())
-            QSKIP("set VYN_ZRZUTY to a folder to save the window's pictures");
-        QDir().mkpath(katalog);
-        QVERIFY(f->grab().save(katalog + QStringLiteral("/okno_puste.png")));
-        testy::Wpisz(f.get(), QStringLiteral("aBc Ad bCD"));
-        vyn::FlagaPrzerwania flaga;
-        vyn::ObserwatorPrzebiegu nikt;
-        f->PokazWyniki(vyn::Minimalizuj({f->Funkcja(), false, "ABCD"}, nikt, flaga));
-        QVERIFY(f->grab().save(katalog + QStringLiteral("/okno_funkcja.png")));
-        f->Nowa1Click();
-        testy::Wpisz(f.get(), QStringLiteral("0 1 2 5 6 7"));
-        f->PokazWyniki(vyn::Minimalizuj({f->Funkcja(), true, "ABC"}, nikt, flaga));
-        QTest::mouseClick(f->SBzoom, Qt::LeftButton);
-        QTRY_COMPARE(f->RozmiarOkna().height(), 230);
-        QVERIFY(f->grab().save(katalog + QStringLiteral("/okno_zwiniete.png")));
     }
 };
 

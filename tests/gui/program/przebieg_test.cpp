@@ -12,7 +12,6 @@
 #include "input/formkod.h"
 
 #include <QAction>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -280,37 +279,6 @@ class PrzebiegTest : public QObject {
         QCOMPARE(f->Komunikat(), QStringLiteral("Minimalizację przerwano – wynik może nie być "
                                                 "minimalny; zachowano pierwsze 1 postaci "
                                                 "minimalnych, jest ich więcej"));
-    }
-
-    // Saves pictures of the program when VYN_ZRZUTY names a folder.
-    void screenshots() {
-        const QString katalog = qEnvironmentVariable("VYN_ZRZUTY");
-        if (katalog.isEmpty())
-            QSKIP("set VYN_ZRZUTY to a folder to save the program's pictures");
-        QDir().mkpath(katalog);
-        testy::UstawFunkcje(f, testy::FunkcjaWieluPostaci, true);
-        Minimalizuj();
-        QTest::mouseClick(f->UpDown1->PrzyciskGora(), Qt::LeftButton);
-        QVERIFY(f->grab().save(katalog + QStringLiteral("/program_postacie.png")));
-
-        testy::UstawFunkcje(f, testy::FunkcjaDluga, true);
-        QTest::mouseClick(f->IEButton1, Qt::LeftButton);
-        p->FormMin()->SpeedButton1->click(); // the details list in view
-        QTRY_VERIFY_WITH_TIMEOUT(p->FormMin()->Label4->text().startsWith("minimalnych: "), 30000);
-        QTRY_VERIFY(p->FormMin()->CzasMinimalizacji() >= 2);
-        // The dialog over the window, where a window manager would put it.
-        QPixmap obraz = f->grab();
-        {
-            QPainter malarz(&obraz);
-            const QPoint gdzie((obraz.width() - p->FormMin()->width()) / 2, 60);
-            malarz.fillRect(QRect(gdzie, p->FormMin()->size()).adjusted(-2, -2, 2, 2), Qt::black);
-            malarz.drawPixmap(gdzie, p->FormMin()->grab());
-        }
-        QVERIFY(obraz.save(katalog + QStringLiteral("/program_przebieg.png")));
-        p->FormMin()->SpeedButton1->click();
-        p->FormMin()->BitBtn1->click();
-        QTRY_COMPARE_WITH_TIMEOUT(koniec->count(), 2, 10000);
-        QVERIFY(f->grab().save(katalog + QStringLiteral("/program_przerwany.png")));
     }
 };
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,20 +12,15 @@ using namespace vyn;
 using namespace vyn::gui;
 using Stan = StanOtwarcia;
 
-Q_DECLARE_METATYPE(vyn::gui::StanOtwarcia)
-
 class PlikiTest : public QObject {
     Q_OBJECT
   private slots:
     void init() { katalog_ = std::make_unique<QTemporaryDir>(); }
-    void openReadsByExactExtension_data();
-    void openReadsByExactExtension();
     void commandLineReadsTheOwnFormatWhateverTheExtension();
     void linesSpanningReadPiecesStayWhole();
     void saveWritesExactlyTheTextAndCrLf();
     void failedSaveIsReported();
     void saveDialogAddsVynToANameWithoutOne();
-    void unknownTypeBoxHasItsCaptionAndOneButton();
 
   private:
     QString Plik(const QString& nazwa, const QByteArray& tresc) {
@@ -38,40 +32,6 @@ class PlikiTest : public QObject {
     }
     std::unique_ptr<QTemporaryDir> katalog_;
 };
-
-void PlikiTest::openReadsByExactExtension_data() {
-    QTest::addColumn<QString>("nazwa");
-    QTest::addColumn<QByteArray>("tresc"); // null: no such file
-    QTest::addColumn<Stan>("stan");
-    QTest::addColumn<QString>("funkcja");
-    QTest::addColumn<QString>("komunikat");
-    QTest::newRow("hal") << "m.hal" << QByteArray("ABC\r\n3\r\npoziome\r\n0110\r\n0001\r\n")
-                         << Stan::Wczytano << "1,3,6"
-                         << "";
-    // The type is refused before the file is looked at.
-    QTest::newRow("missing, unknown type") << "brak.Hal" << QByteArray() << Stan::NieznanyTyp << ""
-                                           << "Nie mogę otworzyć pliku tego typu";
-    QTest::newRow("missing") << "brak.vyn" << QByteArray() << Stan::Blad << ""
-                             << "Nie mogę odczytać pliku";
-    QTest::newRow("bad halor") << "zly.hal" << QByteArray("AB\r\nabc\r\n") << Stan::Blad << ""
-                               << "'abc' is not a valid integer value";
-}
-
-void PlikiTest::openReadsByExactExtension() {
-    QFETCH(QString, nazwa);
-    QFETCH(QByteArray, tresc);
-    QFETCH(Stan, stan);
-    QFETCH(QString, funkcja);
-    QFETCH(QString, komunikat);
-    const QString sciezka = tresc.isNull() ? katalog_->filePath(nazwa) : Plik(nazwa, tresc);
-    const WynikOtwarcia wynik = OtworzPlik(sciezka);
-    QCOMPARE(wynik.Stan, stan);
-    QCOMPARE(wynik.NazwaPliku, nazwa);
-    QCOMPARE(QString::fromStdString(wynik.Plik.Funkcja), funkcja);
-    QVERIFY2(wynik.Komunikat.contains(komunikat), qPrintable(wynik.Komunikat));
-    if (stan == Stan::Blad)
-        QVERIFY(wynik.Komunikat.contains(sciezka)); // the user learns which file it was
-}
 
 void PlikiTest::commandLineReadsTheOwnFormatWhateverTheExtension() {
     auto wynik = OtworzZWierszaPolecen(Plik("m.hal", "AB\r\n2\r\n\r\n11\r\n"));
@@ -138,22 +98,6 @@ void PlikiTest::saveDialogAddsVynToANameWithoutOne() {
     });
     QCOMPARE(dialog->exec(), int(QDialog::Accepted));
     QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(), QStringLiteral("funkcja.vyn"));
-}
-
-void PlikiTest::unknownTypeBoxHasItsCaptionAndOneButton() {
-    WynikOtwarcia wynik = OtworzPlik(katalog_->filePath("f.txt"));
-    QString tytul, tekst;
-    QList<QAbstractButton*> przyciski;
-    GdyPokazane<QMessageBox>([&](QMessageBox* m) {
-        tytul = m->windowTitle();
-        tekst = m->text();
-        przyciski = m->buttons();
-        m->accept();
-    });
-    PokazBladOtwarcia(nullptr, wynik);
-    QCOMPARE(tytul, QStringLiteral("Błąd otwarcia pliku"));
-    QCOMPARE(tekst, QStringLiteral("Nie mogę otworzyć pliku tego typu"));
-    QCOMPARE(przyciski.size(), 1);
 }
 
 QTEST_MAIN(PlikiTest)
