@@ -287,3 +287,38 @@ TEST(okno_edytor_test, a_press_beyond_the_last_whole_cell_scrolls_the_view_to_th
     EXPECT_EQ(s.KolumnaKursora, 3);
     EXPECT_EQ(s.PrzesuniecieWidoku, -1); // drawn where the next key inserts
 }
+
+// Backspace keeps the text well formed (both found by fuzzing the editor): a group deleted down
+// to nothing takes its separator along, and a "+" between groups sharing a letter stays.
+TEST(okno_edytor_test, backspace_never_leaves_two_separators_or_joins_groups_sharing_a_letter) {
+    struct Przypadek {
+        const char* klawisze;
+        int wLewo; // cursor moved left from the end before Backspace
+        const char* zostaje;
+        int pozycja;
+    };
+    for (const auto& p : {Przypadek{"A B C", 2, "A+C", 1}, Przypadek{"1 2 3", 2, "1,3", 1},
+                          Przypadek{"AB c DE", 3, "AB+DE", 2}, Przypadek{"A B", 2, "+B", 0},
+                          Przypadek{"A B", 0, "A+", 2}, Przypadek{"AB cd", 2, "ABcd", 2},
+                          Przypadek{"12 34", 2, "1234", 2}}) {
+        StanEdytora s;
+        Wpisz(s, p.klawisze);
+        for (int i = 0; i < p.wLewo; ++i)
+            Klawisze(s, {Klawisz::Lewo});
+        const auto w = Klawisze(s, {Klawisz::Backspace});
+        EXPECT_EQ(s.Funkcja, p.zostaje) << p.klawisze;
+        EXPECT_EQ(s.PozycjaKursora, p.pozycja) << p.klawisze;
+        EXPECT_EQ(s.KolumnaKursora, s.PozycjaKursora + s.PrzesuniecieWidoku);
+        EXPECT_TRUE(w.Przebuduj);
+        EXPECT_EQ(w.Komunikat, "");
+    }
+    StanEdytora s;
+    Wpisz(s, "aBZ z");
+    Klawisze(s, {Klawisz::Lewo});
+    const auto w = Klawisze(s, {Klawisz::Backspace});
+    EXPECT_EQ(w.Komunikat, KomunikatPowtorzenie);
+    EXPECT_FALSE(w.Przebuduj);
+    EXPECT_EQ(s.Funkcja, "aBZ+z");
+    EXPECT_EQ(s.PozycjaKursora, 4);
+    EXPECT_EQ(s.IloscLiter, 4);
+}

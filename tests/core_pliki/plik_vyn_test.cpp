@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace vyn;
 using namespace std::string_literals;
 using L = std::vector<std::string>;
@@ -121,6 +120,12 @@ TEST(plik_vyn_test, text_a_run_could_not_take_is_refused_and_changes_nothing) {
     EXPECT_EQ(Blad("AB-c"), "Niedozwolony znak '-' w funkcji");
     EXPECT_EQ(Blad("A+aCA+D"), "Symbol A powtarza się w grupie aCA");
     EXPECT_EQ(Blad("1.3", RegulaCzyszczenia::WierszPolecen), "Niedozwolony znak '.' w funkcji");
+    // Two separators side by side, which the editor cannot type (found by fuzzing the reader).
+    EXPECT_EQ(Blad("2,51,,6,3"), "Dwa znaki ',' obok siebie w funkcji");
+    EXPECT_EQ(Blad("1.,2"), "Dwa znaki ',' obok siebie w funkcji"); // "." is read as ","
+    EXPECT_EQ(Blad("A+ +B", RegulaCzyszczenia::WierszPolecen),      // the blank is dropped
+              "Dwa znaki '+' obok siebie w funkcji");
+    EXPECT_EQ(Blad("++"), "Dwa znaki '+' obok siebie w funkcji");
     EXPECT_EQ(Wczytaj("67108863,0").Funkcja, "67108863,0"); // the limit itself is fine
 }
 

@@ -61,6 +61,22 @@ class PlikiProgramuTest : public QObject {
         katalog.reset();
     }
 
+    // Found by the random session: the letter count label follows the notation the file gives.
+    void an_empty_file_leaves_the_letter_count_with_its_notation() {
+        testy::Wpisz(f, QStringLiteral("5 7"));
+        QVERIFY(f->TrybDziesietny());
+        QVERIFY(f->Label6->isHidden());
+        QVERIFY(p->Otworz(Plik(QStringLiteral("pusta.vyn"), "\r\n")));
+        QCOMPARE(f->Funkcja(), std::string());
+        QVERIFY(!f->TrybDziesietny());
+        QVERIFY(!f->Label6->isHidden());
+        QCOMPARE(f->LabelSigma->text(), QString());
+        // The next first character chooses the notation again.
+        testy::Wpisz(f, QStringLiteral("3"));
+        QVERIFY(f->TrybDziesietny());
+        QVERIFY(f->Label6->isHidden());
+    }
+
     void save_then_open_gives_the_same_function_data() {
         QTest::addColumn<QString>("klawisze");
         QTest::newRow("litery z negacja") << "aB C dE";
