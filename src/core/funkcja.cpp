@@ -126,10 +126,9 @@ std::optional<std::string> SprawdzLiterowa(std::string_view funkcja, std::string
 }
 
 std::optional<std::string> SprawdzDziesietna(std::string_view funkcja, std::string_view kodowanie) {
-    if (auto blad = SprawdzZakres(funkcja))
-        return blad;
     std::vector<LiczbaDziesietna> liczby;
-    CzytajLiczby(funkcja, liczby);
+    if (auto blad = SprawdzZakres(funkcja, &liczby))
+        return blad;
     if (liczby.empty())
         return std::string("Funkcja nie zawiera żadnej liczby");
     std::uint64_t najwieksza = 0;
@@ -148,11 +147,14 @@ std::optional<std::string> SprawdzDziesietna(std::string_view funkcja, std::stri
 
 } // namespace
 
-std::optional<std::string> SprawdzZakres(std::string_view tekst) {
-    std::vector<LiczbaDziesietna> liczby;
-    if (auto blad = CzytajLiczby(tekst, liczby))
+std::optional<std::string> SprawdzZakres(std::string_view tekst,
+                                         std::vector<LiczbaDziesietna>* liczby) {
+    std::vector<LiczbaDziesietna> wlasne;
+    if (!liczby)
+        liczby = &wlasne;
+    if (auto blad = CzytajLiczby(tekst, *liczby))
         return blad;
-    for (const auto& l : liczby)
+    for (const auto& l : *liczby)
         if (l.Wartosc > MaksLiczba)
             return std::string(KomunikatZakresu);
     return std::nullopt;

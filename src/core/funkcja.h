@@ -45,8 +45,10 @@ std::optional<std::string> CzytajLiczby(std::string_view tekst,
 extern const char* const KomunikatZakresu;
 
 // Reads the numbers of a decimal text and checks them against MaksLiczba: the message for the
-// first piece that is not a number, or KomunikatZakresu for a number out of range.
-std::optional<std::string> SprawdzZakres(std::string_view tekst);
+// first piece that is not a number, or KomunikatZakresu for a number out of range. The numbers
+// read are left in `liczby` when it is given.
+std::optional<std::string> SprawdzZakres(std::string_view tekst,
+                                         std::vector<LiczbaDziesietna>* liczby = nullptr);
 
 // The letter notation's own rules: letters and "+" only, no two "+" side by side (an empty
 // group would make the function always true), no variable twice in a group.

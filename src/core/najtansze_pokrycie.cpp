@@ -1,6 +1,8 @@
 // Branch and bound for the cheapest cover, with the classic reductions at every node.
 #include "najtansze_pokrycie.h"
 
+#include "slowo.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -13,15 +15,6 @@ namespace {
 
 using Slowo = std::uint64_t;
 using Bity = std::vector<Slowo>;
-
-// Bits set in a word, inline: without a popcount instruction in the target the builtin becomes
-// a library call, and the reductions count bits at every node.
-inline int Jedynki(Slowo x) {
-    x = x - ((x >> 1) & 0x5555555555555555ULL);
-    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
-    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
-}
 
 bool Ma(const Bity& b, int i) {
     return b[static_cast<std::size_t>(i / 64)] >> (i % 64) & 1;
@@ -76,23 +69,6 @@ class UkladPokrycia {
         : wiersze_(wiersze), c_(kolumny), w_(slowa), koszt_(koszt) {
         n_ = static_cast<int>(koszt.size());
         wr_ = (n_ + 63) / 64;
-    }
-
-    int Ograniczenie(const Slowo* niepokryte, int od) const {
-        Bity wolne(niepokryte, niepokryte + w_);
-        Bity dostepne(static_cast<std::size_t>(wr_), 0);
-        for (int r = od; r < n_; ++r)
-            Ustaw(dostepne, r);
-        int koszt = 0;
-        std::vector<int> wybrane;
-        if (!Redukuj(wolne, dostepne, koszt, wybrane))
-            return std::numeric_limits<int>::max() / 2;
-        if (Pusty(wolne))
-            return koszt;
-        RzedyKolumn& wk = Roboczy(0);
-        WypelnijWierszeKolumn(wolne, dostepne, wk);
-        const double g = Granica(wolne, dostepne, wk);
-        return koszt + static_cast<int>(std::ceil(g - 1e-6));
     }
 
   protected:
@@ -244,7 +220,8 @@ class UkladPokrycia {
     double Granica(const Bity& wolne, const Bity& dostepne, const RzedyKolumn& wk) const {
         std::vector<int> nowe(static_cast<std::size_t>(n_), 0);
         DlaBitow(dostepne, [&](int r) { nowe[static_cast<std::size_t>(r)] = Nowe(r, wolne); });
-        std::vector<std::pair<int, int>> porzadek; // (rows, column)
+        std::vector<std::pair<int, int>> porzadek;              // (rows, column)
+        std::vector<double> y(static_cast<std::size_t>(c_), 0); // each column's cheapest share
         double udzialy = 0;
         DlaBitow(wolne, [&](int c) {
             int ile = 0;
@@ -255,6 +232,7 @@ class UkladPokrycia {
                                               nowe[static_cast<std::size_t>(r)]);
             });
             udzialy += udzial;
+            y[static_cast<std::size_t>(c)] = udzial;
             porzadek.emplace_back(ile, c);
         });
         std::sort(porzadek.begin(), porzadek.end());
@@ -267,14 +245,6 @@ class UkladPokrycia {
             const int k = nowe[static_cast<std::size_t>(r)];
             luz[static_cast<std::size_t>(r)] = k ? Koszt(r) : 0;
         });
-        std::vector<double> y(static_cast<std::size_t>(c_), 0);
-        for (const auto& [ile, c] : porzadek) {
-            double u = std::numeric_limits<double>::max();
-            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
-                u = std::min(u, static_cast<double>(Koszt(r)) / nowe[static_cast<std::size_t>(r)]);
-            });
-            y[static_cast<std::size_t>(c)] = u;
-        }
         DlaBitow(dostepne, [&](int r) {
             const Slowo* w = Wiersz(r);
             for (int s = 0; s < w_; ++s)
@@ -468,22 +438,15 @@ class Galezie : public UkladPokrycia {
 };
 
 OszacowaniePokrycia::OszacowaniePokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny,
-                                         int slowa, const std::vector<int>& koszt)
-    : uklad_(std::make_unique<UkladPokrycia>(wiersze, kolumny, slowa, koszt)), wiersze_(wiersze),
-      kolumny_(kolumny), slowa_(slowa), koszt_(koszt) {}
+                                         int slowa, const std::vector<int>& koszt,
+                                         long long maksWezlow)
+    : galezie_(std::make_unique<Galezie>(wiersze, kolumny, slowa, koszt, brak_, maksWezlow)) {
+    galezie_->szukamIstnienia_ = true;
+}
 
 OszacowaniePokrycia::~OszacowaniePokrycia() = default;
 
-int OszacowaniePokrycia::Ograniczenie(const std::uint64_t* niepokryte, int od) const {
-    return uklad_->Ograniczenie(niepokryte, od);
-}
-
-bool OszacowaniePokrycia::Mozliwe(const std::uint64_t* niepokryte, int od, int budzet,
-                                  long long maksWezlow) {
-    if (!galezie_) {
-        galezie_ = std::make_unique<Galezie>(wiersze_, kolumny_, slowa_, koszt_, brak_, maksWezlow);
-        galezie_->szukamIstnienia_ = true;
-    }
+bool OszacowaniePokrycia::Mozliwe(const std::uint64_t* niepokryte, int od, int budzet) {
     return galezie_->Istnieje(niepokryte, od, budzet);
 }
 

@@ -32,32 +32,24 @@ ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny, 
                         long long maksWezlow = 200000,
                         const std::function<void(const std::vector<int>&)>& lepsze = {});
 
-class UkladPokrycia;
 class Galezie;
 
-// The same reductions (forced rows, dominated rows and columns) and bound, as a test for the
-// ordered search: a lower bound on the cost of covering the columns still uncovered with the
-// rows from `od` on. The vectors given must outlive the object.
+// The same branch and bound as a test for the ordered search: whether the columns still
+// uncovered can be covered with the rows from `od` on within a budget. The vectors given must
+// outlive the object.
 class OszacowaniePokrycia {
   public:
+    // After `maksWezlow` branches a test gives up and answers true.
     OszacowaniePokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
-                        const std::vector<int>& koszt);
+                        const std::vector<int>& koszt, long long maksWezlow);
     ~OszacowaniePokrycia();
-    // `niepokryte`: `slowa` words with the columns still to cover. A very large number when
-    // they cannot be covered at all.
-    int Ograniczenie(const std::uint64_t* niepokryte, int od) const;
-    // Whether those columns can be covered with the rows from `od` on at a cost of at most
-    // `budzet`, by the full branch and bound; true as well when `maksWezlow` branches did not
-    // settle it.
-    bool Mozliwe(const std::uint64_t* niepokryte, int od, int budzet, long long maksWezlow);
+    // `niepokryte`: `slowa` words with the columns still to cover. True when they can be
+    // covered at a cost of at most `budzet`, or when the branches allowed did not settle it.
+    bool Mozliwe(const std::uint64_t* niepokryte, int od, int budzet);
 
   private:
-    std::unique_ptr<UkladPokrycia> uklad_;
+    std::function<bool()> brak_; // never stops: the ordered search polls for stops itself
     std::unique_ptr<Galezie> galezie_;
-    const std::vector<std::uint64_t>& wiersze_;
-    int kolumny_, slowa_;
-    const std::vector<int>& koszt_;
-    std::function<bool()> brak_;
 };
 
 } // namespace vyn

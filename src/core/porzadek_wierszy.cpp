@@ -12,7 +12,7 @@ namespace {
 int Policz(const std::uint64_t* wiersz, const std::uint64_t* bez, int slowa) {
     int ile = 0;
     for (int k = 0; k < slowa; ++k)
-        ile += __builtin_popcountll(bez ? (wiersz[k] & ~bez[k]) : wiersz[k]);
+        ile += Jedynki(bez ? (wiersz[k] & ~bez[k]) : wiersz[k]);
     return ile;
 }
 

@@ -25,10 +25,19 @@ inline constexpr std::uint32_t FlagaObecnosci = 0x8000000;
 std::string SkladnikNaLitery(std::string_view kodowanie, std::uint32_t wartosc,
                              std::uint32_t maska);
 
+// Bits set in a word, inline: without a popcount instruction in the target the builtin becomes
+// a library call, and the reductions count bits at every node.
+inline int Jedynki(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
+
 // Number of letters SkladnikNaLitery writes for a term over L letters.
 inline int IloscLiterSkladnika(int iloscLiter, std::uint32_t maska) {
     std::uint32_t uzywane = iloscLiter >= 32 ? ~0u : ((1u << iloscLiter) - 1);
-    return iloscLiter - __builtin_popcount(maska & uzywane);
+    return iloscLiter - Jedynki(maska & uzywane);
 }
 
 } // namespace vyn

@@ -142,7 +142,8 @@ class Szukanie {
         if (c_ == 0)
             return std::move(wynik_); // nothing left to cover: no row can add coverage
         if (k_.Przycinaj) {
-            oszacowanie_ = std::make_unique<OszacowaniePokrycia>(wiersze_, c_, w_, koszt_);
+            oszacowanie_ =
+                std::make_unique<OszacowaniePokrycia>(wiersze_, c_, w_, koszt_, MaksWezlowTestu);
             niepokryte_.assign(static_cast<std::size_t>(w_), 0);
             // The least cost first: then only covers of that cost are ever recorded.
             // Each better cover found on the way shows in the labels, as a form found so far.
@@ -244,7 +245,7 @@ class Szukanie {
         Slowo* dziecko = Pokryte(d + 1);
         int dodane = 0;
         for (int k = 0; k < w_; ++k) {
-            dodane += __builtin_popcountll(wiersz[k] & ~rodzic[k]);
+            dodane += Jedynki(wiersz[k] & ~rodzic[k]);
             dziecko[k] = rodzic[k] | wiersz[k];
         }
         if (dodane == 0)
@@ -265,18 +266,14 @@ class Szukanie {
         if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, Prog() - koszt))
             return false;
         if (najlepsza_ != 0 && oszacowanie_) {
-            // The same test with the reductions of the cheapest-cover search: slower, but it
-            // sees through rows and columns that the simple bounds count twice.
             for (int k = 0; k < w_; ++k)
                 niepokryte_[static_cast<std::size_t>(k)] = ~dziecko[k];
             if (c_ % 64)
                 niepokryte_[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
-            const int zapas = Prog() - koszt;
-            if (oszacowanie_->Ograniczenie(niepokryte_.data(), r + 1) > zapas)
-                return false;
-            // And, where that is not enough, the branch and bound itself: a branch is only
-            // walked when some cover within the cost lies below it.
-            if (!oszacowanie_->Mozliwe(niepokryte_.data(), r + 1, zapas, MaksWezlowTestu))
+            // The reductions and bound of the cheapest-cover search see through rows and
+            // columns that the simple bounds count twice; where they are not enough, its
+            // branches do: a branch is only walked when some cover within the cost lies below.
+            if (!oszacowanie_->Mozliwe(niepokryte_.data(), r + 1, Prog() - koszt))
                 return false;
         }
         return true;
@@ -334,7 +331,7 @@ class Szukanie {
             const Slowo* w = Wiersz(p);
             int k = 0;
             for (int s = 0; s < w_; ++s)
-                k += __builtin_popcountll(w[s] & ~pokryte[s]);
+                k += Jedynki(w[s] & ~pokryte[s]);
             ileNowych_[static_cast<std::size_t>(p)] = k;
         }
         double suma = 0;
