@@ -78,15 +78,21 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter,
     // Against each next row in turn as the reference, rows with the first row's Pokrycie1
     // move forward past those that add fewer columns to the reference. Swaps only exchange
     // rows of equal Pokrycie1, so the Pokrycie1 sequence by position stays as it is.
+    // After the second sort the rows of the first Pokrycie1 are exactly the first g positions
+    // (every other row counts fewer new columns than they do), so only they can move and
+    // only their counts are ever compared.
     p3[static_cast<std::size_t>(w[0])] = p1[static_cast<std::size_t>(w[0])];
     auto P1 = [&](std::size_t pozycja) { return p1[static_cast<std::size_t>(w[pozycja])]; };
-    for (std::size_t i = 0; i + 1 < n; ++i) {
+    std::size_t g = 1;
+    while (g < n && P1(g) == P1(0))
+        ++g;
+    for (std::size_t i = 0; i + 1 < g; ++i) {
         if (przerwac && przerwac())
             return std::nullopt;
         const std::uint64_t* odniesienie = wiersz(w[i + 1]);
-        for (std::size_t m = i + 1; m < n; ++m)
+        for (std::size_t m = i + 1; m < g; ++m)
             p3[static_cast<std::size_t>(w[m])] = Policz(wiersz(w[m]), odniesienie, slowa);
-        for (std::size_t b = i + 1; b < n; ++b)
+        for (std::size_t b = i + 1; b < g; ++b)
             for (std::size_t d = 0; d < n && P1(d) == P1(b); ++d)
                 if (p3[static_cast<std::size_t>(w[b])] > p3[static_cast<std::size_t>(w[d])])
                     std::swap(w[b], w[d]);
