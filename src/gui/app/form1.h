@@ -240,6 +240,9 @@ class TForm1 : public QMainWindow {
     void resizeEvent(QResizeEvent* zdarzenie) override;
 
   private:
+    // The form the two count labels describe: a drag of the pane redraws it at every mouse
+    // move, and the counts only change with the form.
+    QString opisanaPostac_;
     static void Wywolaj(const std::function<void()>& hak) {
         if (hak)
             hak();

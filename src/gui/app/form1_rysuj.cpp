@@ -115,8 +115,9 @@ void TForm1::RysujMinimalna() {
         vyn::WidocznyWycinek(static_cast<std::size_t>(forma.size()), PaintBox5->width(),
                              PrzesuniecieMinimalnej, SzerokoscZnaku);
     // The labels describe the form, so a pane dragged past its end leaves them as they are.
-    if (w.Pusty())
+    if (w.Pusty() || forma == opisanaPostac_)
         return;
+    opisanaPostac_ = forma;
     const bool zawszePrawdziwa = forma == QStringLiteral("1");
     LabelMinGrup->setVisible(!zawszePrawdziwa);
     LabelMinLiter->setVisible(!zawszePrawdziwa);

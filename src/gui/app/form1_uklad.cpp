@@ -169,33 +169,16 @@ void TForm1::PokazWyniki(vyn::WynikMinimalizacji wynik) {
 }
 
 void TForm1::WyczyscWyniki() {
-    KanonicznaLiterowa.clear();
-    KanonicznaDziesietna.clear();
-    ProsteImplikanty.clear();
-    ImplikantyIstotne.clear();
-    PostacieMinimalne = vyn::ListaPostaci();
-    PostacMinimalna.clear();
-    IloscMinimalnych = 0;
+    PokazWyniki({});
     CzasMinimalizacji = QTime(0, 0, 0);
-
-    GroupBox2->setTitle(QStringLiteral("Postać minimalna 0 z 0"));
-    PokazZeroweLiczniki();
-    UpDown1->UstawZakres(1, 1);
-    UpDown1->UstawPozycje(1);
-    UpDown1->hide();
-
-    RysujKanonicznaLiterowa();
-    RysujKanonicznaDziesietna();
-    RysujImplikanty();
-    RysujMinimalna();
-    FormResize();
 }
 
 void TForm1::PokazZeroweLiczniki() {
     // No form to count: the labels must not go on describing an earlier one.
-    for (QLabel* l : {LabelMinGrup, LabelMinLiter}) {
-        l->setText(l == LabelMinGrup ? QStringLiteral("Ilość grup : 0")
-                                     : QStringLiteral("Ilość liter : 0"));
+    opisanaPostac_.clear();
+    for (auto [l, tekst] : {std::pair{LabelMinGrup, QStringLiteral("Ilość grup : 0")},
+                            std::pair{LabelMinLiter, QStringLiteral("Ilość liter : 0")}}) {
+        l->setText(tekst);
         l->adjustSize();
         l->show();
     }
