@@ -13,14 +13,9 @@ void TForm1::WczytajFunkcje(const vyn::PlikFunkcji& plik, const QString& nazwaPl
                             bool zOtwierania) {
     Edytor.Funkcja = plik.Funkcja;
     Edytor.IloscLiter = plik.IloscLiter;
-    if (plik.Funkcja.empty()) {
-        // As after New: the first character typed chooses the notation.
-        Edytor.TrybDziesietny = plik.TrybDziesietny;
-        Label6->setVisible(!plik.TrybDziesietny); // the letter count goes with the notation
-        LabelSigma->clear();
-    } else {
-        UstawNotacje(plik.TrybDziesietny);
-    }
+    UstawNotacje(plik.TrybDziesietny);
+    if (plik.Funkcja.empty())
+        LabelSigma->clear(); // as after New: the first character typed chooses the notation
     if (zOtwierania) {
         Edytor.PrzesuniecieWidoku = 0;
         Edytor.PozycjaKursora = 0;

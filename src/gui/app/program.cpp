@@ -141,16 +141,13 @@ void Program::PoPrzebiegu(const vyn::WynikMinimalizacji& wynik) {
 
 bool Program::Otworz(const QString& sciezka) {
     TForm1* f = form1_.get();
-    // A file opened by the command is read in the ascending letter order; a file that is
-    // refused leaves the order the user had.
-    const vyn::TrybKodowania poprzedni = f->FormKod->Tryb();
-    f->FormKod->UstawTryb(vyn::TrybKodowania::Rosnaco);
     const WynikOtwarcia wynik = OtworzPlik(sciezka);
     if (wynik.Stan != StanOtwarcia::Wczytano) {
-        f->FormKod->UstawTryb(poprzedni);
-        PokazBladOtwarcia(f, wynik);
+        PokazBladOtwarcia(f, wynik); // a refused file leaves the order the user had
         return false;
     }
+    // A file opened by the command takes the ascending letter order.
+    f->FormKod->UstawTryb(vyn::TrybKodowania::Rosnaco);
     f->WczytajFunkcje(wynik.Plik, wynik.NazwaPliku, true);
     return true;
 }
