@@ -107,14 +107,6 @@ std::string JednaLinia(std::string tekst) {
     return tekst;
 }
 
-int LiteryPostaci(const std::string& postac) {
-    int ile = 0;
-    for (char c : postac)
-        if (c != '+')
-            ++ile;
-    return ile;
-}
-
 std::string PodpisPostaci(std::size_t k, std::size_t n) {
     if (n == 1)
         return "Postać minimalna jedyna";
@@ -136,7 +128,7 @@ void PiszTekst(const WynikMinimalizacji& w, std::ostream& o) {
     const auto n = w.PostacieMinimalne.size();
     for (std::size_t k = 1; k <= n; ++k) {
         const std::string p = w.PostacieMinimalne[k - 1];
-        o << PodpisPostaci(k, n) << ": " << p << "  (liter: " << LiteryPostaci(p)
+        o << PodpisPostaci(k, n) << ": " << p << "  (liter: " << IloscZnakow(p)
           << ", grup: " << PoliczGrupy(p) << ")\n";
     }
     if (w.Obcieto)

@@ -3,6 +3,7 @@
 
 #include "granice.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -146,6 +147,11 @@ std::optional<std::string> SprawdzDziesietna(std::string_view funkcja, std::stri
 }
 
 } // namespace
+
+int IloscZnakow(std::string_view tekst) {
+    return static_cast<int>(
+        std::count_if(tekst.begin(), tekst.end(), [](char c) { return c != '+' && c != ','; }));
+}
 
 std::optional<std::string> SprawdzZakres(std::string_view tekst,
                                          std::vector<LiczbaDziesietna>* liczby) {

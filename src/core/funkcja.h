@@ -23,6 +23,10 @@ int PoliczGrupy(std::string_view tekst);
 // `pozycja` is the number of characters before the cursor. Only "+" bounds a group.
 bool LiteraWGrupie(std::string_view tekst, char litera, int pozycja);
 
+// Characters of a text other than the separators "+" and ",": the count the editor keeps as
+// `IloscLiter` (digits count too) and the letter count of a form.
+int IloscZnakow(std::string_view tekst);
+
 // Letters "A".."Z" and "a".."z" of a text: the letter count of a loaded function.
 int PoliczLitery(std::string_view tekst);
 

@@ -98,9 +98,7 @@ std::optional<std::string> ImportujHalor(const std::vector<std::string>& linie, 
 
     PlikFunkcji nowy;
     nowy.TrybDziesietny = true;
-    for (char c : funkcja)
-        if (c != ',')
-            ++nowy.IloscLiter;
+    nowy.IloscLiter = IloscZnakow(funkcja);
     nowy.Funkcja = std::move(funkcja);
     plik = std::move(nowy);
     return std::nullopt;

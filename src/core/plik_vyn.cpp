@@ -91,9 +91,7 @@ std::optional<std::string> CzytajPlikFunkcji(std::string_view bajty, RegulaCzysz
     if (auto blad =
             nowy.TrybDziesietny ? SprawdzDziesietna(nowy.Funkcja) : SprawdzGrupy(nowy.Funkcja))
         return blad;
-    for (char c : nowy.Funkcja)
-        if (c != '+' && c != ',')
-            ++nowy.IloscLiter;
+    nowy.IloscLiter = IloscZnakow(nowy.Funkcja);
     plik = std::move(nowy);
     return std::nullopt;
 }

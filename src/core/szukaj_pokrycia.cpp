@@ -29,9 +29,7 @@ class Szukanie {
         c_ = rdzen.IloscKolumn;
         w_ = rdzen.Slowa;
         const int l = static_cast<int>(k.Kodowanie.size());
-        for (char z : k.ImplikantyIstotne)
-            if (z != '+')
-                ++literyIstotnych_;
+        literyIstotnych_ = IloscZnakow(k.ImplikantyIstotne);
         grupyIstotnych_ = k.ImplikantyIstotne.empty() ? 0 : PoliczGrupy(k.ImplikantyIstotne);
 
         // Columns renumbered by increasing number of covering rows: the lower bound then
@@ -370,10 +368,7 @@ class Szukanie {
         if (nowyNajlepszy || !etykietyUstawione_) {
             etykietyUstawione_ = true;
             const std::string calosc = std::string(k_.ImplikantyIstotne) + t;
-            int litery = literyIstotnych_;
-            for (char z : t)
-                if (z != '+')
-                    ++litery;
+            const int litery = literyIstotnych_ + IloscZnakow(t);
             if (k_.Etykieta) {
                 k_.Etykieta(2, "liter: " + std::to_string(litery));
                 k_.Etykieta(3, "grup: " + std::to_string(PoliczGrupy(calosc)));

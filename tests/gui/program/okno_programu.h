@@ -28,10 +28,7 @@ inline std::unique_ptr<vyn::gui::Program> NowyProgram() {
 // The function as a file or the editor leaves it.
 inline void UstawFunkcje(vyn::gui::TForm1* f, const std::string& tekst, bool dziesietna) {
     f->Edytor.Funkcja = tekst;
-    f->Edytor.IloscLiter = dziesietna
-                               ? static_cast<int>(tekst.size()) -
-                                     static_cast<int>(std::count(tekst.begin(), tekst.end(), ','))
-                               : vyn::PoliczLitery(tekst);
+    f->Edytor.IloscLiter = vyn::IloscZnakow(tekst);
     f->UstawNotacje(dziesietna);
     f->UstalKodowanie();
     f->RysujFunkcje();
