@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <ostream>
-#include <sstream>
 
 namespace vyn::cli {
 
@@ -79,12 +78,6 @@ void JsonObject::write(std::ostream& out) const {
         out << (i + 1 < members_.size() ? ",\n" : "\n");
     }
     out << "}";
-}
-
-std::string JsonObject::str() const {
-    std::ostringstream out;
-    write(out);
-    return out.str();
 }
 
 } // namespace vyn::cli

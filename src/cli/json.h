@@ -23,7 +23,6 @@ class JsonObject {
     // not be held as one text.
     JsonObject& add(std::string_view key, std::function<void(std::ostream&)> writer);
     void write(std::ostream& out) const;
-    std::string str() const;
 
   private:
     JsonObject& raw(std::string_view key, std::string value);

@@ -20,7 +20,6 @@ class ListaPostaci {
     // alone.
     void Dodaj(std::string reszta) { reszty_.push_back(std::move(reszta)); }
     void Wyczysc() { reszty_.clear(); }
-    const std::string& Reszta(std::size_t i) const { return reszty_[i]; }
 
     std::size_t size() const { return reszty_.size(); }
     bool empty() const { return reszty_.empty(); }
@@ -40,7 +39,6 @@ class ListaPostaci {
         return postac;
     }
     std::string front() const { return (*this)[0]; }
-    std::string back() const { return (*this)[size() - 1]; }
 
     std::vector<std::string> Wszystkie() const {
         std::vector<std::string> w;

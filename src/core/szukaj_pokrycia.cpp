@@ -367,11 +367,9 @@ class Szukanie {
         const bool nowyNajlepszy = najlepsza_ == 0 || koszt < najlepsza_;
         if (nowyNajlepszy || !etykietyUstawione_) {
             etykietyUstawione_ = true;
-            const std::string calosc = std::string(k_.ImplikantyIstotne) + t;
-            const int litery = literyIstotnych_ + IloscZnakow(t);
             if (k_.Etykieta) {
-                k_.Etykieta(2, "liter: " + std::to_string(litery));
-                k_.Etykieta(3, "grup: " + std::to_string(PoliczGrupy(calosc)));
+                k_.Etykieta(2, "liter: " + std::to_string(literyIstotnych_ + IloscZnakow(t)));
+                k_.Etykieta(3, "grup: " + std::to_string(grupyIstotnych_ + poziom));
             }
         }
         if (nowyNajlepszy) {
