@@ -24,29 +24,7 @@ class GraniceOknaTest : public QObject {
     TForm1* f = nullptr;
     std::unique_ptr<QSignalSpy> start, koniec;
     testy::ZamykaczKomunikatow zamykacz;
-    QStringList& komunikaty =
-        zamykacz.Teksty; // texts of the message boxes shown, each closed with OK
-
-    void Minimalizuj() {
-        const int przed = koniec->count();
-        QTest::mouseClick(f->IEButton1, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(koniec->count(), przed + 1, 120000);
-    }
-    // Every form the window holds is exactly the function it ran.
-    void FormyToFunkcja() {
-        const std::string kodowanie = f->Kodowanie.toStdString();
-        const auto mintermy = vyn::MintermyFunkcji(f->Funkcja(), f->TrybDziesietny(), kodowanie);
-        QVERIFY(f->IloscMinimalnych >= 1);
-        for (int n = 1; n <= f->IloscMinimalnych; ++n) {
-            const auto blad = vyn::SprawdzPostac(f->Postac(n).toStdString(), kodowanie, mintermy);
-            QVERIFY2(!blad, blad.value_or("").c_str());
-        }
-    }
-    void BezPostaci() {
-        QCOMPARE(f->IloscMinimalnych, 0);
-        QCOMPARE(f->PaintBox5->zawartosc().Tekst, QString());
-        QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 0 z 0"));
-    }
+    QStringList& komunikaty = zamykacz.Teksty; // the message boxes shown, each closed with OK
 
   private slots:
     void init() {
@@ -68,10 +46,10 @@ class GraniceOknaTest : public QObject {
         testy::Wpisz(f, alfabet + u' ' + alfabet.toLower());
         QCOMPARE(f->SBznaki->text(), alfabet);
         QCOMPARE(f->SBznaki->width(), 8 * 26 + 10);
-        Minimalizuj();
+        testy::Minimalizuj(p.get(), 120000);
         QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna jedyna"));
         QCOMPARE(f->LabelMinLiter->text(), QStringLiteral("Ilość liter: 52"));
-        FormyToFunkcja();
+        testy::FormyToFunkcja(f);
 
         // The group at the cursor holds every letter: each key is refused in the status line.
         const std::string przed = f->Funkcja();
@@ -86,7 +64,7 @@ class GraniceOknaTest : public QObject {
         QTRY_COMPARE(koniec->count(), 1);
         QCOMPARE(f->SBznaki->text(), QString::fromStdString(granice::Alfabet));
         QCOMPARE(f->PostacMinimalna, QString::fromStdString(granice::Alfabet));
-        FormyToFunkcja();
+        testy::FormyToFunkcja(f);
 
         // One more: the next key, Enter included, is refused with the range message.
         f->Nowa1Click();
@@ -98,7 +76,7 @@ class GraniceOknaTest : public QObject {
         QTest::mouseClick(f->IEButton1, Qt::LeftButton);
         QCOMPARE(komunikaty, QStringList{QString::fromUtf8(vyn::KomunikatZakresu)});
         QCOMPARE(start->count(), 1);
-        BezPostaci();
+        testy::BezPostaci(f);
 
         // So does a file holding it; the function on show stays.
         QTemporaryDir katalog;
@@ -124,15 +102,15 @@ class GraniceOknaTest : public QObject {
         QFETCH(int, terminy);
         QFETCH(QString, komunikat);
         testy::UstawFunkcje(f, granice::FunkcjaTablicy(static_cast<std::size_t>(terminy)), false);
-        Minimalizuj();
+        testy::Minimalizuj(p.get(), 120000);
         QCOMPARE(f->Komunikat(), komunikat);
         if (komunikat.isEmpty()) {
             QCOMPARE(komunikaty, QStringList());
             QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna jedyna"));
-            FormyToFunkcja();
+            testy::FormyToFunkcja(f);
         } else {
             QCOMPARE(komunikaty, QStringList{komunikat});
-            BezPostaci();
+            testy::BezPostaci(f);
         }
     }
 
@@ -150,15 +128,15 @@ class GraniceOknaTest : public QObject {
         testy::UstawFunkcje(f, granice::OdosobnioneMintermy(static_cast<std::size_t>(mintermy)),
                             true);
         QCOMPARE(f->Label5->text(), QStringLiteral("Ilość składników : %1").arg(mintermy));
-        Minimalizuj();
+        testy::Minimalizuj(p.get(), 120000);
         if (komunikat.isEmpty()) {
             QCOMPARE(komunikaty, QStringList());
             QCOMPARE(vyn::PoliczGrupy(f->KanonicznaDziesietna.toStdString()), mintermy);
             QCOMPARE(f->PaintBox3->zawartosc().Tekst, f->KanonicznaDziesietna);
-            FormyToFunkcja();
+            testy::FormyToFunkcja(f);
         } else {
             QCOMPARE(komunikaty, QStringList{komunikat});
-            BezPostaci();
+            testy::BezPostaci(f);
             QCOMPARE(f->KanonicznaDziesietna, QString());
         }
     }
@@ -166,12 +144,12 @@ class GraniceOknaTest : public QObject {
     void a_thousand_forms_fill_the_stepper_and_more_are_noted() {
         testy::UstawFunkcje(f, granice::Suma(granice::Czterdziesci, granice::DwadziesciaPiec),
                             true);
-        Minimalizuj();
+        testy::Minimalizuj(p.get(), 120000);
         QCOMPARE(f->IloscMinimalnych, 1000);
         QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 1 z 1000"));
         QCOMPARE(f->UpDown1->Max(), 1000);
         QCOMPARE(f->Komunikat(), QString());
-        FormyToFunkcja();
+        testy::FormyToFunkcja(f);
         f->UpDown1->UstawPozycje(999);
         QTest::mouseClick(f->UpDown1->PrzyciskGora(), Qt::LeftButton);
         QTest::mouseClick(f->UpDown1->PrzyciskGora(), Qt::LeftButton); // no step past the last
@@ -181,12 +159,12 @@ class GraniceOknaTest : public QObject {
         // 1040 forms: the first 1000 are kept and the status line says there are more.
         testy::UstawFunkcje(f, granice::Suma(granice::Czterdziesci, granice::DwadziesciaSzesc),
                             true);
-        Minimalizuj();
+        testy::Minimalizuj(p.get(), 120000);
         QCOMPARE(f->IloscMinimalnych, 1000);
         QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 1 z 1000"));
         QCOMPARE(f->Komunikat(),
                  QStringLiteral("Zachowano pierwsze 1000 postaci minimalnych, jest ich więcej"));
-        FormyToFunkcja();
+        testy::FormyToFunkcja(f);
     }
 };
 

@@ -6,9 +6,14 @@
 #include "../raport/modalne.h"
 #include "app/form1.h"
 #include "app/program.h"
+#include "controls/iebutton.h"
+#include "display/panel.h"
+#include "display/updown.h"
 #include "funkcja.h"
+#include "weryfikacja.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,6 +55,33 @@ inline std::shared_ptr<Komunikat> ZamknijKomunikat() {
         m->accept();
     });
     return k;
+}
+
+// Starts a run with the Minimize button and waits until the program reports its end.
+inline void Minimalizuj(vyn::gui::Program* p, int limitMs = 20000) {
+    QSignalSpy koniec(p, &vyn::gui::Program::PrzebiegZakonczony);
+    QTest::mouseClick(p->Form1()->IEButton1, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(koniec.count(), 1, limitMs);
+}
+
+// The window shows no form at all.
+inline void BezPostaci(vyn::gui::TForm1* f) {
+    QCOMPARE(f->IloscMinimalnych, 0);
+    QCOMPARE(f->PostacMinimalna, QString());
+    QCOMPARE(f->PaintBox5->zawartosc().Tekst, QString());
+    QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 0 z 0"));
+    QVERIFY(!f->UpDown1->isVisibleTo(f));
+}
+
+// Every form the window holds is exactly the function it ran.
+inline void FormyToFunkcja(vyn::gui::TForm1* f) {
+    const std::string kodowanie = f->Kodowanie.toStdString();
+    const auto mintermy = vyn::MintermyFunkcji(f->Funkcja(), f->TrybDziesietny(), kodowanie);
+    QVERIFY(f->IloscMinimalnych >= 1);
+    for (int n = 1; n <= f->IloscMinimalnych; ++n) {
+        const auto blad = vyn::SprawdzPostac(f->Postac(n).toStdString(), kodowanie, mintermy);
+        QVERIFY2(!blad, blad.value_or("").c_str());
+    }
 }
 
 // Reads and closes every message box as it appears, as the user would with OK.

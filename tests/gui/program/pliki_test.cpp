@@ -34,11 +34,6 @@ class PlikiProgramuTest : public QObject {
             plik.write(tresc);
         return sciezka;
     }
-    void Minimalizuj() {
-        QSignalSpy koniec(p.get(), &Program::PrzebiegZakonczony);
-        f->SpeedButton3Click();
-        QTRY_COMPARE(koniec.count(), 1);
-    }
     // What the user sees of the function: text, notation label and the two counts.
     QStringList Funkcja() const {
         return {QString::fromStdString(f->Funkcja()),
@@ -105,7 +100,7 @@ class PlikiProgramuTest : public QObject {
 
     void open_takes_the_ascending_order_and_shows_no_old_results() {
         testy::Wpisz(f, QStringLiteral("0 1 2 5 6 7"));
-        Minimalizuj();
+        testy::Minimalizuj(p.get());
         QVERIFY(f->UpDown1->isVisibleTo(f));
         f->PaintBox2MouseDown(100);
         f->PaintBox2MouseMove(40);
@@ -152,7 +147,7 @@ class PlikiProgramuTest : public QObject {
         QFETCH(QByteArray, tresc);
         QFETCH(QString, komunikat);
         testy::Wpisz(f, QStringLiteral("AB cD"));
-        Minimalizuj();
+        testy::Minimalizuj(p.get());
         QVERIFY(p->Zapisz(katalog->filePath(QStringLiteral("stary.vyn"))));
         f->FormKod->UstawTryb(vyn::TrybKodowania::Malejaco);
         const QStringList przed = Funkcja();
@@ -224,7 +219,7 @@ class PlikiProgramuTest : public QObject {
 
     void the_report_after_a_run_reads_the_window() {
         testy::Wpisz(f, QStringLiteral("0 1 2 5 6 7"));
-        Minimalizuj();
+        testy::Minimalizuj(p.get());
         f->Konfiguruj1Click();
         auto* konfiguracja = p->FormRaportKonfiguracja();
         QVERIFY(konfiguracja->isVisible());

@@ -28,20 +28,6 @@ class PrzebiegTest : public QObject {
     TForm1* f = nullptr;
     std::unique_ptr<QSignalSpy> koniec;
 
-    // Starts a run by the button and waits for its end.
-    void Minimalizuj(int limitMs = 20000) {
-        const int przed = koniec->count();
-        QTest::mouseClick(f->IEButton1, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(koniec->count(), przed + 1, limitMs);
-    }
-    // The window shows no form at all.
-    void BezPostaci() {
-        QCOMPARE(f->IloscMinimalnych, 0);
-        QCOMPARE(f->PostacMinimalna, QString());
-        QCOMPARE(f->PaintBox5->zawartosc().Tekst, QString());
-        QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 0 z 0"));
-        QVERIFY(!f->UpDown1->isVisibleTo(f));
-    }
     void KomendyWlaczone(bool wlaczone) {
         for (QAction* a : {f->Nowa1, f->Otwrz1, f->Zapiszjako1, f->Kodowanie1, f->Minimalizacja1})
             QVERIFY2(a->isEnabled() == wlaczone, qPrintable(a->objectName()));
@@ -101,7 +87,7 @@ class PrzebiegTest : public QObject {
     void several_forms_show_the_stepper_and_a_later_run_hides_it() {
         testy::Wpisz(f, QStringLiteral("0 1 2 5 6 7"));
         QCOMPARE(f->Funkcja(), std::string("0,1,2,5,6,7"));
-        Minimalizuj();
+        testy::Minimalizuj(p.get());
         QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 1 z 2"));
         QVERIFY(f->UpDown1->isVisibleTo(f));
         QCOMPARE(f->UpDown1->Max(), 2);
@@ -120,7 +106,7 @@ class PrzebiegTest : public QObject {
         // The next run starts the stepper afresh and, with one form, hides it.
         f->Nowa1Click();
         testy::Wpisz(f, QStringLiteral("AB aC"));
-        Minimalizuj();
+        testy::Minimalizuj(p.get());
         QCOMPARE(f->PostacMinimalna, QStringLiteral("aC+AB"));
         QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna jedyna"));
         QVERIFY(!f->UpDown1->isVisibleTo(f));
@@ -166,12 +152,7 @@ class PrzebiegTest : public QObject {
         KomendyWlaczone(true);
         QCOMPARE(f->Komunikat(),
                  QStringLiteral("Minimalizację przerwano – wynik może nie być minimalny"));
-        QVERIFY(f->IloscMinimalnych >= 1);
-        const auto mintermy = vyn::MintermyFunkcji(z.Funkcja, true, z.Kodowanie);
-        for (int n = 1; n <= f->IloscMinimalnych; ++n) {
-            const auto blad = vyn::SprawdzPostac(f->Postac(n).toStdString(), z.Kodowanie, mintermy);
-            QVERIFY2(!blad, qPrintable(f->Postac(n)));
-        }
+        testy::FormyToFunkcja(f);
         QCOMPARE(f->PostacMinimalna, f->Postac(1));
         QCOMPARE(f->GroupBox2->title(),
                  f->IloscMinimalnych == 1
@@ -194,13 +175,14 @@ class PrzebiegTest : public QObject {
 
     void a_stop_before_any_form_shows_none() {
         testy::UstawFunkcje(f, "0,1,2,5,6,7", true);
-        Minimalizuj(); // two forms and the stepper, which must not outlive the next run
+        testy::Minimalizuj(
+            p.get()); // two forms and the stepper, which must not outlive the next run
         testy::UstawFunkcje(f, testy::FunkcjaDluga, true);
         QTest::mouseClick(f->IEButton1, Qt::LeftButton);
         p->FormMin()->BitBtn1->click();
         QTRY_COMPARE_WITH_TIMEOUT(koniec->count(), 2, 10000);
         QVERIFY(p->Przebieg()->OstatniePostacieNiepelne());
-        BezPostaci();
+        testy::BezPostaci(f);
         QCOMPARE(f->Komunikat(),
                  QStringLiteral("Minimalizację przerwano przed znalezieniem postaci minimalnej"));
         // The canonical stage has no check: it is complete.
@@ -229,7 +211,7 @@ class PrzebiegTest : public QObject {
         QFETCH(QString, litery);
         QFETCH(QString, komunikat);
         testy::UstawFunkcje(f, "AB+c", false);
-        Minimalizuj(); // a form on show that the refusal must take away
+        testy::Minimalizuj(p.get()); // a form on show that the refusal must take away
         QCOMPARE(f->IloscMinimalnych, 1);
 
         if (!litery.isEmpty()) {
@@ -246,7 +228,7 @@ class PrzebiegTest : public QObject {
         QCOMPARE(k->Tekst, komunikat);
         QCOMPARE(start.count(), 0);
         QVERIFY(!p->FormMin()->isVisible());
-        BezPostaci();
+        testy::BezPostaci(f);
         QCOMPARE(f->ProsteImplikanty, QString());
         KomendyWlaczone(true);
     }
@@ -254,11 +236,11 @@ class PrzebiegTest : public QObject {
     void a_full_table_shows_its_message_and_no_form() {
         testy::UstawFunkcje(f, "abcd+ABCDEFGHIJKLMNOPQRST", false);
         const auto k = testy::ZamknijKomunikat();
-        Minimalizuj();
+        testy::Minimalizuj(p.get());
         QVERIFY(k->Pokazany);
         QCOMPARE(k->Tekst, QStringLiteral("Przekroczona pojemność tablicy"));
         QVERIFY(!p->FormMin()->isVisible());
-        BezPostaci();
+        testy::BezPostaci(f);
         QCOMPARE(f->Komunikat(), QStringLiteral("Przekroczona pojemność tablicy"));
         KomendyWlaczone(true);
     }
