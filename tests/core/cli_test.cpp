@@ -1,49 +1,10 @@
 // vyn-cli: the JSON object for the worked examples, the options, and the exit statuses.
-#include "cli.h"
+#include "cli_uruchom.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include <unistd.h>
-
-namespace {
-
-struct Wynik {
-    int kod;
-    std::string wyjscie, bledy;
-};
-
-Wynik Cli(std::vector<std::string> argumenty) {
-    std::ostringstream o, e;
-    const int kod = vyn::cli::Uruchom(argumenty, o, e);
-    return {kod, o.str(), e.str()};
-}
-
-// A folder of its own for the files of one test, removed at the end.
-class PlikiTymczasowe {
-  public:
-    PlikiTymczasowe() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        katalog_ = std::filesystem::temp_directory_path() /
-                   ("vyn_cli_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(katalog_);
-    }
-    ~PlikiTymczasowe() { std::filesystem::remove_all(katalog_); }
-    std::string Plik(const std::string& nazwa, const std::string& tresc) const {
-        const auto sciezka = katalog_ / nazwa;
-        std::ofstream(sciezka, std::ios::binary) << tresc;
-        return sciezka.string();
-    }
-    std::string Sciezka(const std::string& nazwa) const { return (katalog_ / nazwa).string(); }
-
-  private:
-    std::filesystem::path katalog_;
-};
-
-} // namespace
+using testy::Cli;
+using testy::PlikiTymczasowe;
 
 TEST(cli_test, json_of_a_cyclic_function_has_exactly_the_promised_keys) {
     auto w = Cli({"--json", "0,1,2,5,6,7"});

@@ -1,6 +1,7 @@
 // Each limit of the program at the limit and one step past it: what the engine, the editor, the
 // file reader and vyn-cli do there, and the message the user gets.
-#include "cli.h"
+#include "../core/cli_uruchom.h"
+#include "../core/uruchom.h"
 #include "edytor.h"
 #include "funkcja.h"
 #include "funkcje_graniczne.h"
@@ -13,20 +14,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-
-#include <unistd.h>
 
 using namespace vyn;
 
 namespace {
-
-struct Zapis : ObserwatorPrzebiegu {
-    std::vector<std::string> Komunikaty;
-    void Komunikat(const std::string& t) override { Komunikaty.push_back(t); }
-};
 
 struct Przebieg {
     WynikMinimalizacji Wynik;
@@ -37,7 +29,7 @@ struct Przebieg {
 Przebieg Uruchom(const std::string& f, bool dziesietna, std::string kodowanie = "") {
     if (kodowanie.empty())
         kodowanie = UstalKodowanie(TrybKodowania::Rosnaco, f, dziesietna, "").Kodowanie;
-    Zapis z;
+    testy::Zapis z;
     FlagaPrzerwania flaga;
     auto w = Minimalizuj({f, dziesietna, kodowanie}, z, flaga);
     return {std::move(w), z.Komunikaty};
@@ -53,35 +45,6 @@ void FormyToFunkcja(const std::string& f, bool dziesietna, const WynikMinimaliza
         ASSERT_FALSE(blad) << *blad;
     }
 }
-
-struct Cli {
-    int Kod;
-    std::string Wyjscie, Bledy;
-};
-
-Cli UruchomCli(const std::vector<std::string>& argumenty) {
-    std::ostringstream o, e;
-    const int kod = cli::Uruchom(argumenty, o, e);
-    return {kod, o.str(), e.str()};
-}
-
-// A .vyn file of the test's own, removed with the object.
-class Plik {
-  public:
-    explicit Plik(const std::string& funkcja) {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        sciezka_ = std::filesystem::temp_directory_path() /
-                   ("vyn_granice_" + std::string(test->name()) + "_" + std::to_string(::getpid()) +
-                    "_" + std::to_string(++licznik_) + ".vyn");
-        std::ofstream(sciezka_, std::ios::binary) << ZapisPlikuFunkcji(funkcja);
-    }
-    ~Plik() { std::filesystem::remove(sciezka_); }
-    std::string Sciezka() const { return sciezka_.string(); }
-
-  private:
-    std::filesystem::path sciezka_;
-    static inline int licznik_ = 0;
-};
 
 std::size_t Linie(const std::string& tekst, const std::string& poczatek) {
     std::size_t ile = 0;
@@ -134,10 +97,10 @@ TEST(granice_test, twenty_six_letters_run_and_a_twenty_seventh_is_refused_everyw
               "Zbyt dużo liter kodujących.\nFunkcja wymaga ich tylko dwadzieścia sześć.");
     const std::string komunikat = "Kodowanie " + dwadziescia_siedem + " ma więcej niż 26 liter";
     EXPECT_EQ(Uruchom(litery, false, dwadziescia_siedem).Wynik.Komunikat, komunikat);
-    const auto c = UruchomCli({"--order", dwadziescia_siedem, litery});
-    EXPECT_EQ(c.Kod, cli::ZleDane);
-    EXPECT_EQ(c.Bledy, "vyn-cli: " + komunikat + "\n");
-    EXPECT_EQ(UruchomCli({"--verify", litery}).Kod, cli::Sukces);
+    const auto c = testy::Cli({"--order", dwadziescia_siedem, litery});
+    EXPECT_EQ(c.kod, cli::ZleDane);
+    EXPECT_EQ(c.bledy, "vyn-cli: " + komunikat + "\n");
+    EXPECT_EQ(testy::Cli({"--verify", litery}).kod, cli::Sukces);
 }
 
 TEST(granice_test, largest_number_at_the_limit_and_one_past) {
@@ -168,10 +131,10 @@ TEST(granice_test, largest_number_at_the_limit_and_one_past) {
     const auto przebieg = Uruchom("67108864", true, granice::Alfabet).Wynik;
     EXPECT_EQ(przebieg.Stan, StanPrzebiegu::Odrzucony);
     EXPECT_EQ(przebieg.Komunikat, KomunikatZakresu);
-    EXPECT_EQ(UruchomCli({"--verify", "67108863"}).Kod, cli::Sukces);
-    const auto c = UruchomCli({"67108864"});
-    EXPECT_EQ(c.Kod, cli::ZleDane);
-    EXPECT_EQ(c.Bledy, "vyn-cli: " + std::string(KomunikatZakresu) + "\n");
+    EXPECT_EQ(testy::Cli({"--verify", "67108863"}).kod, cli::Sukces);
+    const auto c = testy::Cli({"67108864"});
+    EXPECT_EQ(c.kod, cli::ZleDane);
+    EXPECT_EQ(c.bledy, "vyn-cli: " + std::string(KomunikatZakresu) + "\n");
 }
 
 TEST(granice_test, a_table_takes_terms_up_to_its_last_place_and_the_run_stops_at_the_next) {
@@ -199,11 +162,11 @@ TEST(granice_test, a_table_takes_terms_up_to_its_last_place_and_the_run_stops_at
     EXPECT_TRUE(z.Wynik.ProsteImplikanty.empty());
     EXPECT_FALSE(z.Wynik.KanonicznaDziesietna.empty());
 
-    EXPECT_EQ(UruchomCli({"--verify", f}).Kod, cli::Sukces);
-    const auto c = UruchomCli({za});
-    EXPECT_EQ(c.Kod, cli::PrzekroczonaPojemnosc);
-    EXPECT_EQ(c.Bledy, "vyn-cli: Przekroczona pojemność tablicy\n");
-    EXPECT_EQ(Linie(c.Wyjscie, "Postać minimalna"), 0u);
+    EXPECT_EQ(testy::Cli({"--verify", f}).kod, cli::Sukces);
+    const auto c = testy::Cli({za});
+    EXPECT_EQ(c.kod, cli::PrzekroczonaPojemnosc);
+    EXPECT_EQ(c.bledy, "vyn-cli: Przekroczona pojemność tablicy\n");
+    EXPECT_EQ(Linie(c.wyjscie, "Postać minimalna"), 0u);
 }
 
 TEST(granice_test, canonical_form_holds_100000_minterms_and_refuses_one_more) {
@@ -220,11 +183,13 @@ TEST(granice_test, canonical_form_holds_100000_minterms_and_refuses_one_more) {
     EXPECT_TRUE(z.KanonicznaDziesietna.empty());
 
     // Such a text only fits in a file: vyn-cli reads it as the Open command would.
-    Plik przy(f), ponad(za);
-    EXPECT_EQ(UruchomCli({"--verify", "--file", przy.Sciezka()}).Kod, cli::Sukces);
-    const auto c = UruchomCli({"--file", ponad.Sciezka()});
-    EXPECT_EQ(c.Kod, cli::ZleDane);
-    EXPECT_EQ(c.Bledy, "vyn-cli: Postać kanoniczna funkcji ma więcej niż 100000 składników\n");
+    const testy::PlikiTymczasowe pliki;
+    const auto przy = pliki.Plik("przy.vyn", ZapisPlikuFunkcji(f));
+    const auto ponad = pliki.Plik("ponad.vyn", ZapisPlikuFunkcji(za));
+    EXPECT_EQ(testy::Cli({"--verify", "--file", przy}).kod, cli::Sukces);
+    const auto c = testy::Cli({"--file", ponad});
+    EXPECT_EQ(c.kod, cli::ZleDane);
+    EXPECT_EQ(c.bledy, "vyn-cli: Postać kanoniczna funkcji ma więcej niż 100000 składników\n");
 }
 
 TEST(granice_test, a_thousand_forms_are_kept_and_more_are_said_to_be_left_out) {
@@ -233,28 +198,28 @@ TEST(granice_test, a_thousand_forms_are_kept_and_more_are_said_to_be_left_out) {
     ASSERT_EQ(formy(granice::Czterdziesci) * formy(granice::DwadziesciaSzesc), 1040);
 
     const std::string przy = granice::Suma(granice::Czterdziesci, granice::DwadziesciaPiec);
-    const auto a = UruchomCli({"--verify", przy});
-    EXPECT_EQ(a.Kod, cli::Sukces) << a.Bledy;
-    EXPECT_EQ(Linie(a.Wyjscie, "Postać minimalna "), 1000u);
-    EXPECT_EQ(Linie(a.Wyjscie, "Postać minimalna 1000 z 1000: "), 1u);
-    EXPECT_EQ(a.Wyjscie.find("Uwaga"), std::string::npos);
+    const auto a = testy::Cli({"--verify", przy});
+    EXPECT_EQ(a.kod, cli::Sukces) << a.bledy;
+    EXPECT_EQ(Linie(a.wyjscie, "Postać minimalna "), 1000u);
+    EXPECT_EQ(Linie(a.wyjscie, "Postać minimalna 1000 z 1000: "), 1u);
+    EXPECT_EQ(a.wyjscie.find("Uwaga"), std::string::npos);
 
     const std::string za = granice::Suma(granice::Czterdziesci, granice::DwadziesciaSzesc);
-    const auto b = UruchomCli({"--verify", za});
-    EXPECT_EQ(b.Kod, cli::Sukces) << b.Bledy;
-    EXPECT_EQ(Linie(b.Wyjscie, "Postać minimalna "), 1000u);
+    const auto b = testy::Cli({"--verify", za});
+    EXPECT_EQ(b.kod, cli::Sukces) << b.bledy;
+    EXPECT_EQ(Linie(b.wyjscie, "Postać minimalna "), 1000u);
     EXPECT_EQ(
-        Linie(b.Wyjscie, "Uwaga: zachowano pierwsze 1000 postaci minimalnych; jest ich więcej."),
+        Linie(b.wyjscie, "Uwaga: zachowano pierwsze 1000 postaci minimalnych; jest ich więcej."),
         1u);
-    const auto j = UruchomCli({"--json", za});
-    EXPECT_NE(j.Wyjscie.find("\"IloscMinimalnych\": 1000"), std::string::npos);
-    EXPECT_NE(j.Wyjscie.find("\"Obcieto\": true"), std::string::npos);
+    const auto j = testy::Cli({"--json", za});
+    EXPECT_NE(j.wyjscie.find("\"IloscMinimalnych\": 1000"), std::string::npos);
+    EXPECT_NE(j.wyjscie.find("\"Obcieto\": true"), std::string::npos);
 
     EXPECT_FALSE(Uruchom(przy, true).Wynik.Obcieto);
     const auto z = Uruchom(za, true).Wynik;
     EXPECT_TRUE(z.Obcieto);
     // Without the limit the search finds every pairing, and the kept forms are its first ones.
-    Zapis zapis;
+    testy::Zapis zapis;
     FlagaPrzerwania flaga;
     ZadanieMinimalizacji bez_granicy{za, true, z.Kodowanie};
     bez_granicy.MaksPostaci = 5000;
@@ -269,9 +234,9 @@ TEST(granice_test, a_thousand_forms_are_kept_and_more_are_said_to_be_left_out) {
 TEST(granice_test, text_the_editor_cannot_make_is_refused_with_a_message) {
     // An empty group between two "+" would make the function always true unnoticed.
     EXPECT_EQ(SprawdzFunkcje("A++B", false, "AB"), "Dwa znaki '+' obok siebie w funkcji");
-    const auto c = UruchomCli({"A++B"});
-    EXPECT_EQ(c.Kod, cli::ZleDane);
-    EXPECT_EQ(c.Bledy, "vyn-cli: Dwa znaki '+' obok siebie w funkcji\n");
+    const auto c = testy::Cli({"A++B"});
+    EXPECT_EQ(c.kod, cli::ZleDane);
+    EXPECT_EQ(c.bledy, "vyn-cli: Dwa znaki '+' obok siebie w funkcji\n");
     // A separator at either end is the editor's own doing and stays allowed.
     EXPECT_FALSE(SprawdzFunkcje("+A+", false, "A"));
 }
