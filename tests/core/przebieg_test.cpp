@@ -1,5 +1,6 @@
 // The run driver: stage order, gauge values, stage texts, details rows, refusals, capacity
 // and what an abort at each stage leaves.
+#include "../core_granice/funkcje_graniczne.h"
 #include "przebieg.h"
 
 #include "funkcja.h"
@@ -167,13 +168,7 @@ TEST(przebieg_test, abort_in_a_table_keeps_earlier_primes_and_ends) {
 
 TEST(przebieg_test, abort_in_the_search_keeps_the_forms_found) {
     // A function with many equal covers: stop as soon as the first one is recorded.
-    std::string f;
-    const int g1[] = {0, 1, 2, 4, 7, 9, 10, 11, 12, 13, 14, 16, 18, 21, 22, 23, 24, 26, 27, 29, 31};
-    for (int x = 0; x < 32; ++x)
-        for (int y = 0; y < 32; ++y)
-            if (std::find(std::begin(g1), std::end(g1), x) != std::end(g1) ||
-                std::find(std::begin(g1), std::end(g1), y) != std::end(g1))
-                f += (f.empty() ? "" : ",") + std::to_string(x * 32 + y);
+    const std::string f = granice::Suma(granice::Czterdziesci, granice::Czterdziesci);
     Przerywajacy z;
     z.Kiedy = [](const Przerywajacy& p) { return !p.Etykiety[4].empty(); };
     auto w = UruchomZ(z, f, true, "ABCDEFGHIJ");
