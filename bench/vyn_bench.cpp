@@ -1,12 +1,12 @@
 // vyn-bench: (a) the hashing table pass against the literal all-pairs pass on random tables,
 // (b) full runs of a fixed, seeded suite of functions with median times and peak memory.
 // Each full run is measured in a child process so that its peak resident size is its own.
-#include "funkcja.h"
-#include "kodowanie.h"
+#include "text/funkcja.h"
+#include "qm/kodowanie.h"
 #include "literalny.h"
-#include "przebieg.h"
-#include "slowo.h"
-#include "tablica_pomocnicza.h"
+#include "qm/przebieg.h"
+#include "qm/slowo.h"
+#include "qm/tablica_pomocnicza.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>

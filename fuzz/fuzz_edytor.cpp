@@ -2,10 +2,10 @@
 // step the text is well formed by its notation's rules, the letter count matches it, the cursor
 // stays within the text, its column equals its place plus the view's offset and stays in the
 // view, and a refused key changes nothing.
-#include "edytor.h"
-#include "funkcja.h"
+#include "text/edytor.h"
+#include "text/funkcja.h"
 #include "reguly.h"
-#include "uklad.h"
+#include "geometry/uklad.h"
 
 #include <cstdint>
 #include <fuzzer/FuzzedDataProvider.h>

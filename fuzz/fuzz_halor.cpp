@@ -1,7 +1,7 @@
 // Fuzzes the Halor import: any file, or any list of lines, gives either a message (and leaves
 // the function as it was) or a decimal function holding each marked cell of the map once.
-#include "funkcja.h"
-#include "halor.h"
+#include "text/funkcja.h"
+#include "files/halor.h"
 #include "reguly.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Fuzzes the .vyn reader: any bytes give either a message (and leave the function as it was) or
 // a well-formed function that saves and reads back unchanged and that a run accepts.
-#include "funkcja.h"
-#include "kodowanie.h"
-#include "plik_vyn.h"
+#include "text/funkcja.h"
+#include "qm/kodowanie.h"
+#include "files/plik_vyn.h"
 #include "reguly.h"
 
 #include <cstdint>

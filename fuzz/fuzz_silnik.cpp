@@ -4,13 +4,13 @@
 // (for up to 4 letters: every cheapest cover of the prime implicants, counted by brute force),
 // no more are kept than the limit allows, and the results equal the literal rules'. A stopped
 // run keeps forms of the function, or falls back on the essential part alone.
-#include "funkcja.h"
+#include "text/funkcja.h"
 #include "granice.h"
-#include "kodowanie.h"
+#include "qm/kodowanie.h"
 #include "literalny.h"
-#include "przebieg.h"
+#include "qm/przebieg.h"
 #include "reguly.h"
-#include "weryfikacja.h"
+#include "qm/weryfikacja.h"
 
 #include <algorithm>
 #include <cstdint>

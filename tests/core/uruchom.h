@@ -1,8 +1,8 @@
 // Runs the whole engine on a function the way the program does, for tests.
 #pragma once
 
-#include "kodowanie.h"
-#include "przebieg.h"
+#include "qm/kodowanie.h"
+#include "qm/przebieg.h"
 
 #include <string>
 #include <vector>

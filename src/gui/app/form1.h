@@ -15,8 +15,8 @@
 #pragma once
 
 #include "display/malarz.h"
-#include "edytor.h"
-#include "przebieg.h"
+#include "text/edytor.h"
+#include "qm/przebieg.h"
 
 #include <QFont>
 #include <QMainWindow>

@@ -6,8 +6,8 @@
 #include "display/panel.h"
 #include "input/formkod.h"
 #include "input/klawisze.h"
-#include "kodowanie.h"
-#include "uklad.h"
+#include "qm/kodowanie.h"
+#include "geometry/uklad.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

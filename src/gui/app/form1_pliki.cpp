@@ -2,7 +2,7 @@
 #include "app/form1.h"
 
 #include "app/aplikacja.h"
-#include "plik_vyn.h"
+#include "files/plik_vyn.h"
 
 #include <QGuiApplication>
 #include <QLabel>

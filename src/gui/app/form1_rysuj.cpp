@@ -2,8 +2,8 @@
 #include "app/form1.h"
 
 #include "display/panel.h"
-#include "funkcja.h"
-#include "wycinek.h"
+#include "text/funkcja.h"
+#include "geometry/wycinek.h"
 
 #include <QFontDialog>
 #include <QLabel>

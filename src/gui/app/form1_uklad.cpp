@@ -5,7 +5,7 @@
 #include "controls/transbtn.h"
 #include "display/panel.h"
 #include "display/updown.h"
-#include "uklad.h"
+#include "geometry/uklad.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -10,7 +10,7 @@
 #include "engine/formmin.h"
 #include "engine/przebieg_w_tle.h"
 #include "files/pliki_funkcji.h"
-#include "funkcja.h"
+#include "text/funkcja.h"
 #include "input/formkod.h"
 #include "report/konfiguracja_raportu.h"
 #include "report/podglad_raportu.h"

@@ -1,7 +1,7 @@
 // The character-cell pane.
 #include "display/panel.h"
 
-#include "wycinek.h"
+#include "geometry/wycinek.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -9,7 +9,7 @@
 // raises it again at the next event point, so the search that follows stops too.
 #pragma once
 
-#include "przebieg.h"
+#include "qm/przebieg.h"
 
 #include <QMetaType>
 #include <QMutex>

@@ -3,7 +3,7 @@
 // loaded function or a message, and decides what to change.
 #pragma once
 
-#include "plik_vyn.h"
+#include "files/plik_vyn.h"
 
 #include <QString>
 

@@ -7,7 +7,7 @@
 // window) puts back the mode and the typed text of the moment it opened.
 #pragma once
 
-#include "kodowanie.h"
+#include "qm/kodowanie.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 // Translation of Qt keys to virtual-key codes.
 #include "input/klawisze.h"
 
-#include "edytor.h"
+#include "text/edytor.h"
 
 namespace vyn::gui {
 

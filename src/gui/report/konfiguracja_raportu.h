@@ -1,7 +1,7 @@
 // The report configuration window: seven check boxes choose the report's sections.
 #pragma once
 
-#include "raport.h"
+#include "files/raport.h"
 
 #include <QDialog>
 

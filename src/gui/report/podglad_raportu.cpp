@@ -3,8 +3,8 @@
 
 #include "app/aplikacja.h"
 #include "files/pliki_funkcji.h"
-#include "raport.h"
-#include "rtf.h"
+#include "files/raport.h"
+#include "files/rtf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileDialog>

@@ -8,7 +8,7 @@
 #include "display/updown.h"
 #include "engine/przebieg_w_tle.h"
 #include "funkcje_graniczne.h"
-#include "weryfikacja.h"
+#include "qm/weryfikacja.h"
 
 #include <QGroupBox>
 #include <QLabel>

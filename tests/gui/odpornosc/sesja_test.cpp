@@ -13,10 +13,10 @@
 #include "engine/formmin.h"
 #include "engine/przebieg_w_tle.h"
 #include "funkcje.h"
-#include "kodowanie.h"
+#include "qm/kodowanie.h"
 #include "reguly.h"
-#include "uklad.h"
-#include "weryfikacja.h"
+#include "geometry/uklad.h"
+#include "qm/weryfikacja.h"
 
 #include <QAction>
 #include <QGroupBox>

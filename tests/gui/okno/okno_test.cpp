@@ -7,7 +7,7 @@
 #include "display/panel.h"
 #include "display/updown.h"
 #include "input/klawisze.h"
-#include "przebieg.h"
+#include "qm/przebieg.h"
 
 #include <QAction>
 #include <QGroupBox>

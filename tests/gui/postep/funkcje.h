@@ -2,8 +2,8 @@
 #pragma once
 
 #include "engine/przebieg_w_tle.h"
-#include "kodowanie.h"
-#include "weryfikacja.h"
+#include "qm/kodowanie.h"
+#include "qm/weryfikacja.h"
 
 #include <QSignalSpy>
 #include <QTest>

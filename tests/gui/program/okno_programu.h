@@ -9,8 +9,8 @@
 #include "controls/iebutton.h"
 #include "display/panel.h"
 #include "display/updown.h"
-#include "funkcja.h"
-#include "weryfikacja.h"
+#include "text/funkcja.h"
+#include "qm/weryfikacja.h"
 
 #include <QApplication>
 #include <QGroupBox>

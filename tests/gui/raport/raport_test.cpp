@@ -1,6 +1,6 @@
 // The report windows: configuration boxes, preview text, Rich Text saving and printing to PDF.
 #include "modalne.h"
-#include "raport.h"
+#include "files/raport.h"
 #include "report/konfiguracja_raportu.h"
 #include "report/podglad_raportu.h"
 

@@ -1,0 +1,119 @@
+// The three orderings of the cyclic core and the length estimate `DolnaGranica`.
+#include "qm/porzadek_wierszy.h"
+
+#include "qm/slowo.h"
+
+#include <utility>
+
+namespace vyn {
+
+namespace {
+
+int Policz(const std::uint64_t* wiersz, const std::uint64_t* bez, int slowa) {
+    int ile = 0;
+    for (int k = 0; k < slowa; ++k)
+        ile += Jedynki(bez ? (wiersz[k] & ~bez[k]) : wiersz[k]);
+    return ile;
+}
+
+// The double loop: every i against every j, swapping when row i's key is greater.
+bool SortujMalejaco(std::vector<int>& w, const std::vector<int>& klucz,
+                    const std::function<bool()>& przerwac) {
+    const std::size_t n = w.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (przerwac && przerwac())
+            return false;
+        for (std::size_t j = 0; j < n; ++j)
+            if (klucz[static_cast<std::size_t>(w[i])] > klucz[static_cast<std::size_t>(w[j])])
+                std::swap(w[i], w[j]);
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter,
+                                     const std::function<bool()>& przerwac) {
+    std::vector<int>& w = rdzen.Kolejnosc;
+    const std::size_t n = w.size();
+    const int slowa = rdzen.Slowa;
+    if (n == 0)
+        return 0;
+    auto wiersz = [&](int id) { return rdzen.Wiersz(id); };
+
+    std::vector<int> p1(n), p2(n, 0), p3(n, 0);
+    for (std::size_t id = 0; id < n; ++id)
+        p1[id] = Policz(wiersz(static_cast<int>(id)), nullptr, slowa);
+    if (!SortujMalejaco(w, p1, przerwac))
+        return std::nullopt;
+
+    // Count groups: runs of equal Pokrycie1. Each group's rows count only the columns that
+    // the groups above leave uncovered.
+    std::vector<std::uint64_t> pokryte(static_cast<std::size_t>(slowa), 0);
+    std::size_t poczatek = 0;
+    std::size_t koniec = 0;
+    while (koniec < n &&
+           p1[static_cast<std::size_t>(w[koniec])] == p1[static_cast<std::size_t>(w[0])])
+        ++koniec;
+    for (std::size_t p = 0; p < koniec; ++p)
+        p2[static_cast<std::size_t>(w[p])] = p1[static_cast<std::size_t>(w[p])];
+    while (koniec < n) {
+        for (std::size_t p = poczatek; p < koniec; ++p) {
+            const std::uint64_t* r = wiersz(w[p]);
+            for (int k = 0; k < slowa; ++k)
+                pokryte[static_cast<std::size_t>(k)] |= r[k];
+        }
+        std::size_t dalej = koniec;
+        while (dalej < n &&
+               p1[static_cast<std::size_t>(w[dalej])] == p1[static_cast<std::size_t>(w[koniec])])
+            ++dalej;
+        for (std::size_t p = koniec; p < dalej; ++p)
+            p2[static_cast<std::size_t>(w[p])] = Policz(wiersz(w[p]), pokryte.data(), slowa);
+        poczatek = koniec;
+        koniec = dalej;
+    }
+    if (!SortujMalejaco(w, p2, przerwac))
+        return std::nullopt;
+
+    // Against each next row in turn as the reference, rows with the first row's Pokrycie1
+    // move forward past those that add fewer columns to the reference. Swaps only exchange
+    // rows of equal Pokrycie1, so the Pokrycie1 sequence by position stays as it is.
+    // After the second sort the rows of the first Pokrycie1 are exactly the first g positions
+    // (every other row counts fewer new columns than they do), so only they can move and
+    // only their counts are ever compared.
+    p3[static_cast<std::size_t>(w[0])] = p1[static_cast<std::size_t>(w[0])];
+    auto P1 = [&](std::size_t pozycja) { return p1[static_cast<std::size_t>(w[pozycja])]; };
+    std::size_t g = 1;
+    while (g < n && P1(g) == P1(0))
+        ++g;
+    for (std::size_t i = 0; i + 1 < g; ++i) {
+        if (przerwac && przerwac())
+            return std::nullopt;
+        const std::uint64_t* odniesienie = wiersz(w[i + 1]);
+        for (std::size_t m = i + 1; m < g; ++m)
+            p3[static_cast<std::size_t>(w[m])] = Policz(wiersz(w[m]), odniesienie, slowa);
+        for (std::size_t b = i + 1; b < g; ++b)
+            for (std::size_t d = 0; d < n && P1(d) == P1(b); ++d)
+                if (p3[static_cast<std::size_t>(w[b])] > p3[static_cast<std::size_t>(w[d])])
+                    std::swap(w[b], w[d]);
+    }
+
+    // The length of the texts of rows 2, 3, ... taken until their counts (row 1's counted
+    // twice) reach the number of columns. A row beyond the last reads as all L letters
+    // negated.
+    long long suma = P1(0);
+    std::size_t indeks = 0;
+    int dolnaGranica = 0;
+    while (indeks < n && rdzen.IloscKolumn > suma) {
+        suma += P1(indeks);
+        ++indeks;
+        dolnaGranica +=
+            (indeks < n
+                 ? IloscLiterSkladnika(iloscLiter, rdzen.Maski[static_cast<std::size_t>(w[indeks])])
+                 : iloscLiter) +
+            1;
+    }
+    return dolnaGranica;
+}
+
+} // namespace vyn

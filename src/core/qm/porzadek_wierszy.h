@@ -1,0 +1,22 @@
+// Ordering the rows of the cyclic core before the search, and `DolnaGranica`.
+//
+// Three passes order the rows: by the number of columns each covers (`Pokrycie1`), by the
+// columns each adds to the count groups above it (`Pokrycie2`), and, within equal
+// `Pokrycie1`, by the columns each adds to one reference row (`Pokrycie3`). The two sorts are
+// a double loop over all rows with a strict comparison; its tie order is part of the result,
+// so it is run as it stands. The order decides which equal-cost forms the search meets first.
+#pragma once
+
+#include "qm/tablica_pokryc.h"
+
+#include <functional>
+#include <optional>
+
+namespace vyn {
+
+// Reorders `rdzen.Kolejnosc` and returns `DolnaGranica` for a core over `iloscLiter` letters,
+// or nothing when `przerwac` answered true (it is polled once per row of each pass).
+std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter,
+                                     const std::function<bool()>& przerwac);
+
+} // namespace vyn

@@ -1,0 +1,126 @@
+// The run driver: stages in order, gauge values, stage texts, details rows, abort handling.
+#include "qm/przebieg.h"
+
+#include "text/funkcja.h"
+#include "qm/kanoniczna.h"
+#include "qm/slowo.h"
+#include "qm/tablica_pomocnicza.h"
+#include "qm/weryfikacja.h"
+#include "qm/wybor_postaci.h"
+#include "zaokraglenie.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vyn {
+
+int KrokWskaznika(int iloscLiter) {
+    return static_cast<int>(ZaokraglijDoParzystej(70.0 / iloscLiter));
+}
+
+WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPrzebiegu& obserwator,
+                               FlagaPrzerwania& flaga) {
+    WynikMinimalizacji wynik;
+    if (zadanie.Funkcja.empty())
+        return wynik;
+    wynik.Kodowanie = zadanie.Kodowanie;
+    if (auto blad = SprawdzFunkcje(zadanie.Funkcja, zadanie.TrybDziesietny, zadanie.Kodowanie)) {
+        wynik.Stan = StanPrzebiegu::Odrzucony;
+        wynik.Komunikat = *blad;
+        return wynik;
+    }
+    flaga.Wyczysc();
+    const int l = static_cast<int>(zadanie.Kodowanie.size());
+    obserwator.Postep(20);
+    const int krok = KrokWskaznika(l);
+    obserwator.Etap(EtapKanoniczna);
+
+    PostacKanoniczna kanoniczna;
+    if (auto blad = TworzKanoniczna(zadanie.Funkcja, zadanie.TrybDziesietny, zadanie.Kodowanie,
+                                    kanoniczna, [&] { obserwator.PrzetworzZdarzenia(); })) {
+        wynik.Stan = StanPrzebiegu::Odrzucony;
+        wynik.Komunikat = *blad;
+        return wynik;
+    }
+    wynik.KanonicznaLiterowa = kanoniczna.KanonicznaLiterowa;
+    wynik.KanonicznaDziesietna = kanoniczna.KanonicznaDziesietna;
+    obserwator.KanonicznaGotowa(wynik.KanonicznaLiterowa, wynik.KanonicznaDziesietna);
+    obserwator.PrzetworzZdarzenia();
+
+    auto przerwac = [&] {
+        obserwator.PrzetworzZdarzenia();
+        return flaga.Ustawiona();
+    };
+    TablicaSkladnikow a, b;
+    a.Wartosci = kanoniczna.Mintermy;
+    a.Maski.assign(a.Wartosci.size(), 0);
+    ListaProstych proste;
+    PamiecPrzejscia pamiec;
+    for (int n = 1; n <= l; ++n) {
+        if (l > 4) {
+            obserwator.Postep(20 + n * krok);
+            obserwator.Etap(EtapTablica + std::to_string(n));
+            obserwator.PrzetworzZdarzenia();
+        }
+        TablicaSkladnikow& zrodlo = (n % 2 == 1) ? a : b;
+        TablicaSkladnikow& cel = (n % 2 == 1) ? b : a;
+        std::string wiersz;
+        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, przerwac, &pamiec)) {
+        case ZakonczeniePrzejscia::Pelne:
+            wynik.Szczegoly.push_back(wiersz);
+            obserwator.Szczegol(wiersz);
+            break;
+        case ZakonczeniePrzejscia::Przerwane:
+            break;
+        case ZakonczeniePrzejscia::Przepelnione:
+            // Forms built from an incomplete prime list would not be the function.
+            wynik.Stan = StanPrzebiegu::PrzekroczonaPojemnosc;
+            wynik.Komunikat = KomunikatPojemnosci;
+            obserwator.Komunikat(wynik.Komunikat);
+            obserwator.Postep(100);
+            return wynik;
+        }
+        if (flaga.Ustawiona()) {
+            flaga.Wyczysc();
+            wynik.Przerwano = true;
+            break;
+        }
+    }
+    a = {};
+    b = {};
+
+    obserwator.Etap(EtapMinimalna);
+    obserwator.PrzetworzZdarzenia();
+    WynikWyboru wybor =
+        WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy,
+                                 zadanie.Kodowanie, obserwator, flaga, true, zadanie.MaksPostaci);
+    if (wybor.Blad) {
+        wynik.Stan = StanPrzebiegu::Odrzucony;
+        wynik.Komunikat = *wybor.Blad;
+        wynik.ProsteImplikanty = std::move(wybor.ProsteImplikanty);
+        obserwator.Postep(100);
+        return wynik;
+    }
+    wynik.ProsteImplikanty = std::move(wybor.ProsteImplikanty);
+    wynik.ImplikantyIstotne = std::move(wybor.ImplikantyIstotne);
+    wynik.PostacieMinimalne = std::move(wybor.PostacieMinimalne);
+    wynik.DolnaGranica = wybor.DolnaGranica;
+    wynik.NajlepszaDlugosc = wybor.NajlepszaDlugosc;
+    wynik.Obcieto = wybor.Obcieto;
+    wynik.Przerwano = wynik.Przerwano || wybor.Przerwano;
+    if (wynik.Przerwano && !wynik.PostacieMinimalne.empty()) {
+        std::vector<std::uint32_t> mintermy;
+        for (std::uint32_t m : kanoniczna.Mintermy)
+            mintermy.push_back(m & MaskaWartosci);
+        std::sort(mintermy.begin(), mintermy.end());
+        mintermy.erase(std::unique(mintermy.begin(), mintermy.end()), mintermy.end());
+        wynik.PostacieNiepelne =
+            SprawdzPostac(wynik.PostacieMinimalne[0], zadanie.Kodowanie, mintermy).has_value();
+    }
+    obserwator.Postep(100);
+    obserwator.PrzetworzZdarzenia();
+    wynik.Stan = StanPrzebiegu::Zakonczony;
+    return wynik;
+}
+
+} // namespace vyn

@@ -1,0 +1,66 @@
+// The minimisation run: from the function text to every minimal form.
+//
+// text -> check -> canonical form -> one auxiliary table pass per letter -> chart, essential
+// implicants, ordering, search -> results. Progress goes to an observer; the caller stops the
+// run through the abort flag: a pass ends at its next term (its primes are not collected) and
+// the run goes on to the search with the primes it has; the search ends at its next step and
+// keeps the forms found. A table that reaches its capacity ends the run without forms.
+#pragma once
+
+#include "granice.h"
+#include "qm/lista_postaci.h"
+#include "qm/obserwator.h"
+
+#include <string>
+#include <vector>
+
+namespace vyn {
+
+struct ZadanieMinimalizacji {
+    std::string Funkcja;
+    bool TrybDziesietny = false;
+    std::string Kodowanie; // the letters confirmed for the run, most significant first
+    std::size_t MaksPostaci = vyn::MaksPostaci; // forms kept; tests lower it
+};
+
+enum class StanPrzebiegu {
+    Pusty,                 // empty function: nothing ran
+    Zakonczony,            // results complete (or as far as an abort let them come)
+    Odrzucony,             // bad input; `Komunikat` says why; no results
+    PrzekroczonaPojemnosc, // an auxiliary table reached its capacity; no forms
+};
+
+struct WynikMinimalizacji {
+    StanPrzebiegu Stan = StanPrzebiegu::Pusty;
+    std::string Komunikat;
+    std::string Kodowanie;
+    std::string KanonicznaLiterowa;
+    std::string KanonicznaDziesietna;
+    std::vector<std::string> Szczegoly; // details rows "n N C"
+    std::string ProsteImplikanty;
+    std::string ImplikantyIstotne;
+    ListaPostaci PostacieMinimalne; // forms 1..IloscMinimalnych
+    int DolnaGranica = 0;
+    int NajlepszaDlugosc = 0;
+    bool Przerwano = false;
+    bool Obcieto = false;
+    // A stop before any complete cover was found leaves the essential part (or "1") as the
+    // only form; that form is then not the function and must not be shown as minimal.
+    bool PostacieNiepelne = false;
+
+    int IloscMinimalnych() const { return static_cast<int>(PostacieMinimalne.size()); }
+};
+
+// Stage texts of the progress dialog.
+inline constexpr const char* EtapKanoniczna = "Tworzenie postaci kanonicznej funkcji";
+inline constexpr const char* EtapTablica =
+    "Znajdowanie prostych implikantów, tablica pomocnicza nr ";
+inline constexpr const char* EtapMinimalna = "Obliczanie postaci minimalnej";
+
+// Gauge step per pass for L letters: 70 / L rounded half to even.
+int KrokWskaznika(int iloscLiter);
+
+WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPrzebiegu& obserwator,
+                               FlagaPrzerwania& flaga);
+
+} // namespace vyn

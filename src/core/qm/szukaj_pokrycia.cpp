@@ -1,0 +1,419 @@
+// The cover search as an explicit stack, with the dead-branch and lower-bound cuts.
+#include "qm/szukaj_pokrycia.h"
+
+#include "text/funkcja.h"
+#include "granice.h"
+#include "qm/najtansze_pokrycie.h"
+#include "qm/slowo.h"
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+namespace vyn {
+
+namespace {
+
+using Slowo = std::uint64_t;
+
+// Branches one test of a search step may spend before the step is walked anyway.
+constexpr long long MaksWezlowTestu = 2000;
+
+// Column-to-row structures are only built while they stay this small (in 64-bit words).
+constexpr std::size_t MaksSlowOgraniczenia = std::size_t{1} << 24;
+
+class Szukanie {
+  public:
+    Szukanie(const RdzenPokryc& rdzen, const KontekstSzukania& k) : k_(k) {
+        n_ = rdzen.IloscWierszy();
+        c_ = rdzen.IloscKolumn;
+        w_ = rdzen.Slowa;
+        const int l = static_cast<int>(k.Kodowanie.size());
+        literyIstotnych_ = IloscZnakow(k.ImplikantyIstotne);
+        grupyIstotnych_ = k.ImplikantyIstotne.empty() ? 0 : PoliczGrupy(k.ImplikantyIstotne);
+
+        // Columns renumbered by increasing number of covering rows: the lower bound then
+        // meets the hardest columns first.
+        std::vector<int> stopien(static_cast<std::size_t>(c_), 0);
+        for (int p = 0; p < n_; ++p)
+            DlaBitow(rdzen.Wiersz(rdzen.Kolejnosc[static_cast<std::size_t>(p)]),
+                     [&](int c) { ++stopien[static_cast<std::size_t>(c)]; });
+        std::vector<int> kolumny(static_cast<std::size_t>(c_));
+        for (int c = 0; c < c_; ++c)
+            kolumny[static_cast<std::size_t>(c)] = c;
+        std::stable_sort(kolumny.begin(), kolumny.end(), [&](int a, int b) {
+            return stopien[static_cast<std::size_t>(a)] < stopien[static_cast<std::size_t>(b)];
+        });
+        std::vector<int> nowyNumer(static_cast<std::size_t>(c_));
+        for (int c = 0; c < c_; ++c)
+            nowyNumer[static_cast<std::size_t>(kolumny[static_cast<std::size_t>(c)])] = c;
+
+        wiersze_.assign(static_cast<std::size_t>(n_) * static_cast<std::size_t>(w_), 0);
+        for (int p = 0; p < n_; ++p) {
+            const int id = rdzen.Kolejnosc[static_cast<std::size_t>(p)];
+            Slowo* cel = Wiersz(p);
+            DlaBitow(rdzen.Wiersz(id),
+                     [&](int c) { Ustaw(cel, nowyNumer[static_cast<std::size_t>(c)]); });
+            const std::uint32_t maska = rdzen.Maski[static_cast<std::size_t>(id)];
+            litery_.push_back(
+                SkladnikNaLitery(k.Kodowanie, rdzen.Wartosci[static_cast<std::size_t>(id)], maska));
+            koszt_.push_back(IloscLiterSkladnika(l, maska) + 1);
+        }
+
+        // Each column's covering rows in position order (compressed), its last covering row,
+        // and the cheapest of its rows from each of them on.
+        poczatekKolumny_.assign(static_cast<std::size_t>(c_) + 1, 0);
+        for (int c = 0; c < c_; ++c)
+            poczatekKolumny_[static_cast<std::size_t>(c) + 1] =
+                poczatekKolumny_[static_cast<std::size_t>(c)] +
+                static_cast<std::size_t>(
+                    stopien[static_cast<std::size_t>(kolumny[static_cast<std::size_t>(c)])]);
+        pozycje_.resize(poczatekKolumny_.back());
+        {
+            std::vector<std::size_t> wolne(poczatekKolumny_.begin(), poczatekKolumny_.end() - 1);
+            for (int p = 0; p < n_; ++p)
+                DlaBitow(Wiersz(p),
+                         [&](int c) { pozycje_[wolne[static_cast<std::size_t>(c)]++] = p; });
+        }
+        minimumOd_.resize(pozycje_.size());
+        for (int c = 0; c < c_; ++c) {
+            int m = std::numeric_limits<int>::max() / 2;
+            for (std::size_t i = poczatekKolumny_[static_cast<std::size_t>(c) + 1];
+                 i-- > poczatekKolumny_[static_cast<std::size_t>(c)];) {
+                m = std::min(m, koszt_[static_cast<std::size_t>(pozycje_[i])]);
+                minimumOd_[i] = m;
+            }
+        }
+
+        // Columns whose last covering row stands at or before each position: once the search
+        // has passed that row, such a column can only be covered already. A column no row
+        // covers (the prime list of an aborted run) is dead from the start.
+        std::vector<std::vector<int>> konczaceSie(static_cast<std::size_t>(n_));
+        martwe_.assign(static_cast<std::size_t>(n_) * static_cast<std::size_t>(w_), 0);
+        std::vector<Slowo> biezace(static_cast<std::size_t>(w_), 0);
+        for (int c = 0; c < c_; ++c) {
+            const std::size_t od = poczatekKolumny_[static_cast<std::size_t>(c)];
+            const std::size_t doo = poczatekKolumny_[static_cast<std::size_t>(c) + 1];
+            if (od == doo)
+                Ustaw(biezace.data(), c);
+            else
+                konczaceSie[static_cast<std::size_t>(pozycje_[doo - 1])].push_back(c);
+        }
+        for (int p = 0; p < n_; ++p) {
+            for (int c : konczaceSie[static_cast<std::size_t>(p)])
+                Ustaw(biezace.data(), c);
+            std::copy(biezace.begin(), biezace.end(), Martwe(p));
+        }
+
+        // Cheapest row from each position on.
+        najtanszyOd_.assign(static_cast<std::size_t>(n_) + 1, std::numeric_limits<int>::max() / 2);
+        for (int p = n_ - 1; p >= 0; --p)
+            najtanszyOd_[static_cast<std::size_t>(p)] = std::min(
+                najtanszyOd_[static_cast<std::size_t>(p) + 1], koszt_[static_cast<std::size_t>(p)]);
+
+        // For the lower bound, each column's rows also as a bit set over positions.
+        wr_ = (n_ + 63) / 64;
+        ograniczenie_ =
+            k.Przycinaj &&
+            static_cast<std::size_t>(c_) * static_cast<std::size_t>(wr_) <= MaksSlowOgraniczenia;
+        if (ograniczenie_) {
+            wierszeKolumny_.assign(static_cast<std::size_t>(c_) * static_cast<std::size_t>(wr_), 0);
+            for (int c = 0; c < c_; ++c)
+                for (std::size_t i = poczatekKolumny_[static_cast<std::size_t>(c)];
+                     i < poczatekKolumny_[static_cast<std::size_t>(c) + 1]; ++i)
+                    Ustaw(WierszeKolumny(c), pozycje_[i]);
+            uzyte_.assign(static_cast<std::size_t>(wr_), 0);
+        }
+        ileNowych_.assign(static_cast<std::size_t>(n_), 0);
+
+        const std::size_t poziomy = static_cast<std::size_t>(n_) + 2;
+        pokryte_.assign(poziomy * static_cast<std::size_t>(w_), 0);
+        ilePokrytych_.assign(poziomy, 0);
+        kosztPoziomu_.assign(poziomy, 0);
+        wierszPoziomu_.assign(poziomy, 0);
+        nastepny_.assign(poziomy, 0);
+    }
+
+    WynikSzukania Uruchom() {
+        if (k_.Przycinaj && k_.NaStarcie)
+            k_.NaStarcie();
+        if (c_ == 0)
+            return std::move(wynik_); // nothing left to cover: no row can add coverage
+        if (k_.Przycinaj) {
+            oszacowanie_ =
+                std::make_unique<OszacowaniePokrycia>(wiersze_, c_, w_, koszt_, MaksWezlowTestu);
+            niepokryte_.assign(static_cast<std::size_t>(w_), 0);
+            // The least cost first: then only covers of that cost are ever recorded.
+            // Each better cover found on the way shows in the labels, as a form found so far.
+            auto lepsze = [this](const std::vector<int>& wiersze) {
+                if (!k_.Etykieta)
+                    return;
+                int litery = literyIstotnych_;
+                for (int r : wiersze)
+                    litery += koszt_[static_cast<std::size_t>(r)] - 1;
+                k_.Etykieta(2, "liter: " + std::to_string(litery));
+                k_.Etykieta(3, "grup: " + std::to_string(grupyIstotnych_ +
+                                                         static_cast<int>(wiersze.size())));
+                k_.Etykieta(4, "minimalnych: 1");
+            };
+            const NajtanszePokrycie optimum =
+                ZnajdzNajtanszePokrycie(wiersze_, c_, w_, koszt_, k_.Przerwac, 200000, lepsze);
+            if (optimum.Przerwano) {
+                wynik_.Przerwano = true;
+                if (optimum.Koszt) {
+                    // Stopped before the ordered search: keep the best cover found so far.
+                    for (std::size_t i = 0; i < optimum.Wiersze.size(); ++i)
+                        wierszPoziomu_[i + 1] = optimum.Wiersze[i];
+                    Zapisz(static_cast<int>(optimum.Wiersze.size()), optimum.Koszt);
+                }
+            } else if (optimum.Koszt == 0) {
+                return std::move(wynik_); // some column has no row: there is no cover
+            } else {
+                // The cost of a real cover bounds the search from its first step; covers of
+                // that cost are recorded as they come, cheaper ones replace them.
+                najlepsza_ = optimum.Koszt;
+                znaneOptimum_ = optimum.Dokladny;
+            }
+        }
+        for (int start = 0; start < n_ && !wynik_.Przerwano && !gotowe_; ++start) {
+            if (k_.NaStarcie)
+                k_.NaStarcie();
+            if (k_.Przerwac && k_.Przerwac()) {
+                wynik_.Przerwano = true;
+                break;
+            }
+            if (!Odwiedz(start, 0))
+                continue;
+            int d = 1;
+            nastepny_[1] = start + 1;
+            while (d > 0 && !wynik_.Przerwano && !gotowe_) {
+                const auto du = static_cast<std::size_t>(d);
+                if (nastepny_[du] >= n_) {
+                    --d;
+                    continue;
+                }
+                const int r = nastepny_[du]++;
+                if (Odwiedz(r, d)) {
+                    nastepny_[du + 1] = r + 1;
+                    ++d;
+                }
+            }
+        }
+        wynik_.NajlepszaDlugosc = najlepsza_;
+        return std::move(wynik_);
+    }
+
+  private:
+    Slowo* Wiersz(int p) {
+        return wiersze_.data() + static_cast<std::size_t>(p) * static_cast<std::size_t>(w_);
+    }
+    Slowo* Martwe(int p) {
+        return martwe_.data() + static_cast<std::size_t>(p) * static_cast<std::size_t>(w_);
+    }
+    Slowo* Pokryte(int d) {
+        return pokryte_.data() + static_cast<std::size_t>(d) * static_cast<std::size_t>(w_);
+    }
+    Slowo* WierszeKolumny(int c) {
+        return wierszeKolumny_.data() + static_cast<std::size_t>(c) * static_cast<std::size_t>(wr_);
+    }
+    template <class F> void DlaBitow(const Slowo* b, F&& f) const {
+        for (int k = 0; k < w_; ++k)
+            for (Slowo s = b[k]; s; s &= s - 1)
+                f(k * 64 + __builtin_ctzll(s));
+    }
+    // The dearest cover that could still change the result: the best cost, or one less once
+    // the forms of that cost overflowed the list (a further one would only be counted).
+    int Prog() const { return wynik_.Obcieto ? najlepsza_ - 1 : najlepsza_; }
+
+    static void Ustaw(Slowo* b, int i) { b[i / 64] |= Slowo{1} << (i % 64); }
+
+    // One search step: row r added to the cover of level d. True when the new cover at
+    // level d + 1 is to be extended by the rows after r.
+    bool Odwiedz(int r, int d) {
+        if (k_.Przerwac && k_.Przerwac()) {
+            wynik_.Przerwano = true;
+            return false;
+        }
+        const auto du = static_cast<std::size_t>(d);
+        const int koszt = kosztPoziomu_[du] + koszt_[static_cast<std::size_t>(r)];
+        if (najlepsza_ != 0 && koszt > Prog())
+            return false;
+        const Slowo* rodzic = Pokryte(d);
+        const Slowo* wiersz = Wiersz(r);
+        Slowo* dziecko = Pokryte(d + 1);
+        int dodane = 0;
+        for (int k = 0; k < w_; ++k) {
+            dodane += Jedynki(wiersz[k] & ~rodzic[k]);
+            dziecko[k] = rodzic[k] | wiersz[k];
+        }
+        if (dodane == 0)
+            return false;
+        ilePokrytych_[du + 1] = ilePokrytych_[du] + dodane;
+        kosztPoziomu_[du + 1] = koszt;
+        wierszPoziomu_[du + 1] = r;
+        if (ilePokrytych_[du + 1] == c_) {
+            Zapisz(d + 1, koszt);
+            return false;
+        }
+        if (!k_.Przycinaj)
+            return true;
+        const Slowo* martwe = Martwe(r);
+        for (int k = 0; k < w_; ++k)
+            if (martwe[k] & ~dziecko[k])
+                return false;
+        if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, Prog() - koszt))
+            return false;
+        if (najlepsza_ != 0 && oszacowanie_) {
+            for (int k = 0; k < w_; ++k)
+                niepokryte_[static_cast<std::size_t>(k)] = ~dziecko[k];
+            if (c_ % 64)
+                niepokryte_[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
+            // The reductions and bound of the cheapest-cover search see through rows and
+            // columns that the simple bounds count twice; where they are not enough, its
+            // branches do: a branch is only walked when some cover within the cost lies below.
+            if (!oszacowanie_->Mozliwe(niepokryte_.data(), r + 1, Prog() - koszt))
+                return false;
+        }
+        return true;
+    }
+
+    // Whether the columns outside `pokryte` might still be covered by rows after r within
+    // `zapas`: columns no two of which share such a row each need a row of their own.
+    bool MoznaZmiescic(int r, const Slowo* pokryte, int zapas) {
+        if (najtanszyOd_[static_cast<std::size_t>(r) + 1] > zapas)
+            return false;
+        if (!ograniczenie_)
+            return true;
+        std::fill(uzyte_.begin(), uzyte_.end(), 0);
+        const int pierwszeSlowo = (r + 1) / 64;
+        const Slowo maskaPierwszego = ~Slowo{0} << ((r + 1) % 64);
+        int granica = 0;
+        for (int k = 0; k < w_; ++k) {
+            Slowo wolne = ~pokryte[k];
+            if (k == w_ - 1 && c_ % 64)
+                wolne &= (Slowo{1} << (c_ % 64)) - 1;
+            while (wolne) {
+                const int c = k * 64 + __builtin_ctzll(wolne);
+                wolne &= wolne - 1;
+                const Slowo* wk = WierszeKolumny(c);
+                bool wspolny = false;
+                for (int s = pierwszeSlowo; s < wr_ && !wspolny; ++s) {
+                    const Slowo m = s == pierwszeSlowo ? wk[s] & maskaPierwszego : wk[s];
+                    wspolny = (m & uzyte_[static_cast<std::size_t>(s)]) != 0;
+                }
+                if (wspolny)
+                    continue;
+                for (int s = pierwszeSlowo; s < wr_; ++s)
+                    uzyte_[static_cast<std::size_t>(s)] |=
+                        s == pierwszeSlowo ? wk[s] & maskaPierwszego : wk[s];
+                // The cheapest of this column's rows after r.
+                const auto od =
+                    pozycje_.begin() +
+                    static_cast<std::ptrdiff_t>(poczatekKolumny_[static_cast<std::size_t>(c)]);
+                const auto doo =
+                    pozycje_.begin() +
+                    static_cast<std::ptrdiff_t>(poczatekKolumny_[static_cast<std::size_t>(c) + 1]);
+                const auto it = std::upper_bound(od, doo, r);
+                granica += minimumOd_[static_cast<std::size_t>(it - pozycje_.begin())];
+                if (granica > zapas)
+                    return false;
+            }
+        }
+        return UdzialyMieszczaSie(r, pokryte, zapas);
+    }
+
+    // A cover pays for every uncovered column at least the cheapest share cost / k of a row
+    // after r that covers it, k being the number of uncovered columns that row covers.
+    bool UdzialyMieszczaSie(int r, const Slowo* pokryte, int zapas) {
+        for (int p = r + 1; p < n_; ++p) {
+            const Slowo* w = Wiersz(p);
+            int k = 0;
+            for (int s = 0; s < w_; ++s)
+                k += Jedynki(w[s] & ~pokryte[s]);
+            ileNowych_[static_cast<std::size_t>(p)] = k;
+        }
+        double suma = 0;
+        for (int s = 0; s < w_; ++s) {
+            Slowo wolne = ~pokryte[s];
+            if (s == w_ - 1 && c_ % 64)
+                wolne &= (Slowo{1} << (c_ % 64)) - 1;
+            while (wolne) {
+                const int c = s * 64 + __builtin_ctzll(wolne);
+                wolne &= wolne - 1;
+                double najmniej = 1e18;
+                const std::size_t koniec = poczatekKolumny_[static_cast<std::size_t>(c) + 1];
+                for (std::size_t i = koniec; i-- > poczatekKolumny_[static_cast<std::size_t>(c)];) {
+                    const int p = pozycje_[i];
+                    if (p <= r)
+                        break;
+                    najmniej = std::min(najmniej,
+                                        static_cast<double>(koszt_[static_cast<std::size_t>(p)]) /
+                                            ileNowych_[static_cast<std::size_t>(p)]);
+                }
+                suma += najmniej;
+                if (suma > zapas + 1e-6)
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    void Zapisz(int poziom, int koszt) {
+        std::string t;
+        for (int d = 1; d <= poziom; ++d) {
+            t += litery_[static_cast<std::size_t>(wierszPoziomu_[static_cast<std::size_t>(d)])];
+            t.push_back('+');
+        }
+        const bool nowyNajlepszy = najlepsza_ == 0 || koszt < najlepsza_;
+        if (nowyNajlepszy || !etykietyUstawione_) {
+            etykietyUstawione_ = true;
+            if (k_.Etykieta) {
+                k_.Etykieta(2, "liter: " + std::to_string(literyIstotnych_ + IloscZnakow(t)));
+                k_.Etykieta(3, "grup: " + std::to_string(grupyIstotnych_ + poziom));
+            }
+        }
+        if (nowyNajlepszy) {
+            najlepsza_ = koszt;
+            wynik_.Reszty.clear();
+            wynik_.Obcieto = false;
+        }
+        if (wynik_.Reszty.size() < k_.MaksPostaci) {
+            t.pop_back();
+            wynik_.Reszty.push_back(std::move(t));
+        } else
+            wynik_.Obcieto = true;
+        // With the least cost known, a further form could only be counted.
+        gotowe_ = znaneOptimum_ && wynik_.Obcieto;
+        if (k_.Etykieta)
+            k_.Etykieta(4, "minimalnych: " + std::to_string(wynik_.Reszty.size()));
+    }
+
+    const KontekstSzukania& k_;
+    int n_ = 0, c_ = 0, w_ = 0, wr_ = 0;
+    int literyIstotnych_ = 0;
+    int grupyIstotnych_ = 0;
+    int najlepsza_ = 0;
+    bool ograniczenie_ = false;
+    bool znaneOptimum_ = false;      // najlepsza_ is the least cost of any cover
+    bool etykietyUstawione_ = false; // the labels show the cost being recorded
+    bool gotowe_ = false;
+    std::unique_ptr<OszacowaniePokrycia> oszacowanie_;
+    std::vector<Slowo> niepokryte_;
+    std::vector<Slowo> wiersze_, martwe_, wierszeKolumny_, uzyte_, pokryte_;
+    std::vector<std::string> litery_;
+    std::vector<int> koszt_, najtanszyOd_, pozycje_, minimumOd_, ileNowych_;
+    std::vector<std::size_t> poczatekKolumny_;
+    std::vector<int> ilePokrytych_, kosztPoziomu_, wierszPoziomu_, nastepny_;
+    WynikSzukania wynik_;
+};
+
+} // namespace
+
+WynikSzukania SzukajPokrycia(const RdzenPokryc& rdzen, const KontekstSzukania& kontekst) {
+    if (rdzen.IloscWierszy() == 0)
+        return {};
+    Szukanie szukanie(rdzen, kontekst);
+    return szukanie.Uruchom();
+}
+
+} // namespace vyn

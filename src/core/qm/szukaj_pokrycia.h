@@ -1,0 +1,43 @@
+// The depth-first search for every cheapest cover of the cyclic core (`SzukajPokrycia`).
+//
+// From each row in turn, rows are added in increasing row order; a row must add coverage, a
+// branch costlier than the best complete cover is dropped, a complete cover is never
+// extended. The cost of a cover is the length of its text, each row written as its letters
+// and "+": letters plus groups. Every cover of the best cost is recorded in the order met.
+// Two cuts save work without changing what is recorded: a branch in which some column can
+// no longer be covered, and a branch whose cost plus a lower bound on the rows it still
+// needs exceeds the best cost.
+#pragma once
+
+#include "granice.h"
+#include "qm/tablica_pokryc.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vyn {
+
+struct WynikSzukania {
+    // The rows each recorded form adds to the essential part, joined by "+"; at most
+    // MaksPostaci.
+    std::vector<std::string> Reszty;
+    int NajlepszaDlugosc = 0; // 0: no complete cover found
+    bool Obcieto = false;     // more forms of the best cost than were kept
+    bool Przerwano = false;
+};
+
+struct KontekstSzukania {
+    std::string_view Kodowanie;
+    std::string_view ImplikantyIstotne;                    // each followed by "+"
+    std::function<bool()> Przerwac;                        // polled at every step
+    std::function<void()> NaStarcie;                       // before each top-level row
+    std::function<void(int, const std::string&)> Etykieta; // progress labels 2, 3, 4
+    bool Przycinaj = true; // apply the two cuts (tests compare with and without)
+    std::size_t MaksPostaci = vyn::MaksPostaci;
+};
+
+WynikSzukania SzukajPokrycia(const RdzenPokryc& rdzen, const KontekstSzukania& kontekst);
+
+} // namespace vyn

@@ -1,0 +1,126 @@
+// Minterms of a function text, and the exact comparison of a form with them.
+#include "qm/weryfikacja.h"
+
+#include "text/funkcja.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vyn {
+
+namespace {
+
+struct Kostka {
+    std::uint32_t Wartosc = 0;
+    std::uint32_t Wolne = 0; // bits of the variables the term does not name
+};
+
+// A term's cube; nothing when a letter is foreign to the encoding or repeated.
+std::optional<Kostka> CzytajSkladnik(std::string_view skladnik, std::string_view kodowanie) {
+    const int l = static_cast<int>(kodowanie.size());
+    Kostka k;
+    k.Wolne = l >= 32 ? ~0u : (1u << l) - 1;
+    for (char c : skladnik) {
+        const char wielka = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const auto p = kodowanie.find(wielka);
+        if (p == std::string_view::npos)
+            return std::nullopt;
+        const std::uint32_t bit = 1u << (l - 1 - static_cast<int>(p));
+        if (!(k.Wolne & bit))
+            return std::nullopt;
+        k.Wolne &= ~bit;
+        if (c >= 'A' && c <= 'Z')
+            k.Wartosc |= bit;
+    }
+    return k;
+}
+
+template <class F> void DlaMintermow(const Kostka& k, F&& f) {
+    std::uint32_t pod = 0;
+    do {
+        if (!f(k.Wartosc | pod))
+            return;
+        pod = (pod - k.Wolne) & k.Wolne;
+    } while (pod != 0);
+}
+
+std::vector<std::string_view> Podziel(std::string_view tekst, char separator) {
+    std::vector<std::string_view> wynik;
+    std::size_t poczatek = 0;
+    while (true) {
+        const std::size_t koniec = tekst.find(separator, poczatek);
+        wynik.push_back(tekst.substr(poczatek, koniec == std::string_view::npos
+                                                   ? std::string_view::npos
+                                                   : koniec - poczatek));
+        if (koniec == std::string_view::npos)
+            return wynik;
+        poczatek = koniec + 1;
+    }
+}
+
+} // namespace
+
+std::vector<std::uint32_t> MintermyFunkcji(std::string_view funkcja, bool trybDziesietny,
+                                           std::string_view kodowanie) {
+    std::vector<std::uint32_t> wynik;
+    if (trybDziesietny) {
+        std::vector<LiczbaDziesietna> liczby;
+        CzytajLiczby(funkcja, liczby);
+        for (const auto& l : liczby)
+            wynik.push_back(static_cast<std::uint32_t>(l.Wartosc));
+    } else {
+        // Trailing "+" add no group; an empty group anywhere else is the constant 1.
+        std::string_view tekst = funkcja;
+        if (tekst.find_first_not_of('+') != std::string_view::npos)
+            while (tekst.back() == '+')
+                tekst.remove_suffix(1);
+        for (std::string_view grupa : Podziel(tekst, '+')) {
+            const auto k = CzytajSkladnik(grupa, kodowanie);
+            if (!k)
+                continue;
+            DlaMintermow(*k, [&](std::uint32_t m) {
+                wynik.push_back(m);
+                return true;
+            });
+        }
+    }
+    std::sort(wynik.begin(), wynik.end());
+    wynik.erase(std::unique(wynik.begin(), wynik.end()), wynik.end());
+    return wynik;
+}
+
+std::optional<std::string> SprawdzPostac(std::string_view postac, std::string_view kodowanie,
+                                         const std::vector<std::uint32_t>& mintermy) {
+    const int l = static_cast<int>(kodowanie.size());
+    const std::uint64_t wszystkie = std::uint64_t{1} << l;
+    if (postac == "1") {
+        if (mintermy.size() == wszystkie)
+            return std::nullopt;
+        return std::string("postać 1, a funkcja nie jest stale prawdziwa");
+    }
+    std::vector<char> pokryty(mintermy.size(), 0);
+    for (std::string_view skladnik : Podziel(postac, '+')) {
+        const auto k = CzytajSkladnik(skladnik, kodowanie);
+        if (!k || skladnik.empty())
+            return "nieprawidłowy składnik '" + std::string(skladnik) + "'";
+        std::optional<std::string> blad;
+        DlaMintermow(*k, [&](std::uint32_t m) {
+            const auto it = std::lower_bound(mintermy.begin(), mintermy.end(), m);
+            if (it == mintermy.end() || *it != m) {
+                blad = "składnik " + std::string(skladnik) + " obejmuje minterm " +
+                       std::to_string(m) + ", którego funkcja nie ma";
+                return false;
+            }
+            pokryty[static_cast<std::size_t>(it - mintermy.begin())] = 1;
+            return true;
+        });
+        if (blad)
+            return blad;
+    }
+    for (std::size_t i = 0; i < mintermy.size(); ++i)
+        if (!pokryty[i])
+            return "minterm " + std::to_string(mintermy[i]) + " nie jest pokryty";
+    return std::nullopt;
+}
+
+} // namespace vyn

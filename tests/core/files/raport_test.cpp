@@ -1,0 +1,128 @@
+// The report's lines for the configuration choices, and the tips text.
+#include "files/raport.h"
+
+#include <gtest/gtest.h>
+
+using namespace vyn;
+using L = std::vector<std::string>;
+
+namespace {
+
+DaneRaportu Dane(std::vector<std::string> postacie) {
+    DaneRaportu d;
+    d.Funkcja = "AB+aC+BC";
+    d.KanonicznaLiterowa = "abC+aBC+ABc+ABC";
+    d.KanonicznaDziesietna = "1,3,6,7";
+    d.ProsteImplikanty = "aC,AB";
+    d.ImplikantyIstotne = "aC,AB";
+    for (auto& p : postacie)
+        d.PostacieMinimalne.Dodaj(std::move(p));
+    d.CzasMinimalizacji = "00:00:01";
+    return d;
+}
+
+WyborRaportu Nic() {
+    WyborRaportu w;
+    w.FunkcjaWejsciowa = w.ProsteImplikanty = w.PostacieMinimalne = false;
+    return w;
+}
+
+} // namespace
+
+TEST(raport_test, default_choice_with_two_forms_gives_the_seventeen_lines) {
+    WyborRaportu w;
+    UstawDomyslne(w);
+    EXPECT_EQ(LinieRaportu(Dane({"aC+AB", "AB+aC"}), w),
+              (L{"Funkcja wejściowa", "AB+aC+BC", "", "Proste implikanty", "aC,AB", "", "",
+                 "Funkcji minimalnych równoważnych: 2", "", "1)", "aC+AB", "", "2)", "AB+aC", "",
+                 "", "Czas minimalizacji: 00:00:01"}));
+}
+
+TEST(raport_test, before_any_run_the_sections_show_empty_values) {
+    DaneRaportu puste;
+    puste.CzasMinimalizacji = "00:00:00";
+    WyborRaportu w;
+    UstawDomyslne(w);
+    EXPECT_EQ(LinieRaportu(puste, w),
+              (L{"Funkcja wejściowa", "", "", "Proste implikanty", "", "", "",
+                 "Funkcji minimalnych równoważnych: 0", "", "", "Czas minimalizacji: 00:00:00"}));
+}
+
+TEST(raport_test, every_section_in_screen_order) {
+    WyborRaportu w;
+    w.KanonicznaLiterowa = w.KanonicznaLiczbowa = w.ImplikantyIstotne = w.CzasMinimalizacji = true;
+    EXPECT_EQ(LinieRaportu(Dane({"aC+AB"}), w), (L{"Funkcja wejściowa",
+                                                   "AB+aC+BC",
+                                                   "",
+                                                   "Postać kanoniczna funkcji",
+                                                   "abC+aBC+ABc+ABC",
+                                                   "",
+                                                   "Postać kanoniczna liczbowa funkcji",
+                                                   "1,3,6,7",
+                                                   "",
+                                                   "Proste implikanty",
+                                                   "aC,AB",
+                                                   "",
+                                                   "Implikanty istotne",
+                                                   "aC,AB",
+                                                   "",
+                                                   "",
+                                                   "Funkcja minimalna",
+                                                   "aC+AB",
+                                                   "",
+                                                   "Czas minimalizacji: 00:00:01"}));
+}
+
+TEST(raport_test, single_choices) {
+    const auto dane = Dane({"aC+AB"});
+    EXPECT_EQ(LinieRaportu(dane, Nic()), L{});
+
+    auto w = Nic();
+    w.CzasMinimalizacji = true;
+    EXPECT_EQ(LinieRaportu(dane, w), L{"Czas minimalizacji: 00:00:01"});
+
+    w = Nic();
+    w.KanonicznaLiczbowa = true;
+    EXPECT_EQ(LinieRaportu(dane, w), (L{"Postać kanoniczna liczbowa funkcji", "1,3,6,7", ""}));
+
+    // The forms alone are set off by an empty line above and one below.
+    w = Nic();
+    w.PostacieMinimalne = true;
+    EXPECT_EQ(LinieRaportu(Dane({"1"}), w), (L{"", "Funkcja minimalna", "1", ""}));
+
+    // Forms that share their essential implicants are printed whole.
+    DaneRaportu wspolne;
+    wspolne.PostacieMinimalne.UstawIstotne("AB");
+    wspolne.PostacieMinimalne.Dodaj("c");
+    wspolne.PostacieMinimalne.Dodaj("");
+    EXPECT_EQ(LinieRaportu(wspolne, w), (L{"", "Funkcji minimalnych równoważnych: 2", "", "1)",
+                                           "AB+c", "", "2)", "AB", "", ""}));
+}
+
+TEST(raport_test, defaults_keep_the_essential_implicants_choice) {
+    for (bool istotne : {false, true}) {
+        WyborRaportu w;
+        w.FunkcjaWejsciowa = w.ProsteImplikanty = w.PostacieMinimalne = false;
+        w.KanonicznaLiterowa = w.KanonicznaLiczbowa = true;
+        w.ImplikantyIstotne = istotne;
+        UstawDomyslne(w);
+        EXPECT_TRUE(w.FunkcjaWejsciowa && w.ProsteImplikanty && w.PostacieMinimalne &&
+                    w.CzasMinimalizacji);
+        EXPECT_FALSE(w.KanonicznaLiterowa || w.KanonicznaLiczbowa);
+        EXPECT_EQ(w.ImplikantyIstotne, istotne);
+    }
+}
+
+TEST(raport_test, tips_are_five_numbered_tips_with_indented_bodies) {
+    const auto linie = LinieWskazowek();
+    ASSERT_EQ(linie.size(), 15u);
+    for (std::size_t k = 0; k < 5; ++k) {
+        EXPECT_EQ(linie[3 * k], "");
+        EXPECT_EQ(linie[3 * k + 1].substr(0, 3), std::to_string(k + 1) + ") ");
+        EXPECT_EQ(linie[3 * k + 2].substr(0, 8).find_first_not_of(' '), 7u);
+    }
+    EXPECT_EQ(linie[1], "1) Usprawnienie edycji wzorów");
+    EXPECT_EQ(linie[13], "5) Otwieranie plików Halora");
+    EXPECT_EQ(linie[11], "       Możemy zaznaczyć dowolny fragment Raportu i przy pomocy Ctrl+C "
+                         "skopiować go do schowka systemowego.");
+}
