@@ -9,7 +9,8 @@ ASAN_DIR ?= $(BUILD_DIR)-asan
 FUZZ_DIR ?= $(BUILD_DIR)-fuzz
 FUZZ_SECONDS ?= 30
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-            fonts-dejavu-core dpkg-dev desktop-file-utils
+            fonts-dejavu-core dpkg-dev desktop-file-utils coinor-libclp-dev coinor-libcbc-dev \
+            coinor-cbc qt6-translations-l10n
 # Only the sanitizer build and the fuzzers need clang.
 SANITIZER_PACKAGES := clang libclang-rt-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

@@ -34,6 +34,10 @@ class ObserwatorPrzebiegu {
     virtual void KanonicznaGotowa(const std::string& /*literowa*/,
                                   const std::string& /*dziesietna*/) {}
     virtual void ImplikantyGotowe(const std::string& /*proste*/) {}
+    // While the cover search runs: the cost of the best whole form found so far (letters +
+    // groups, essential part included) and the best proven lower bound on the least cost;
+    // called whenever either improves.
+    virtual void Oszacowanie(int /*koszt*/, int /*granica*/) {}
     // A point where pending events are processed; an observer may raise the flag here.
     virtual void PrzetworzZdarzenia() {}
 };

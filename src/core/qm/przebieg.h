@@ -47,6 +47,14 @@ struct WynikMinimalizacji {
     // A stop before any complete cover was found leaves the essential part (or "1") as the
     // only form; that form is then not the function and must not be shown as minimal.
     bool PostacieNiepelne = false;
+    // The cost (letters + groups of the whole form, essential part included) of the forms kept,
+    // the best lower bound on the least cost that the search proved, and whether the forms are
+    // proved minimal (then the two are equal). After a stop the forms may cost more than the
+    // bound; the gap is at most KosztPostaci - DowiedzionaGranica. 0 and false when no search ran
+    // to a cover.
+    int KosztPostaci = 0;
+    int DowiedzionaGranica = 0;
+    bool MinimalnaDowiedziona = false;
 
     int IloscMinimalnych() const { return static_cast<int>(PostacieMinimalne.size()); }
 };
