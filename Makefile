@@ -83,8 +83,11 @@ fuzz: deps-sanitizers
 	cmake --build $(FUZZ_DIR) --target fuzzery
 	sh fuzz/uruchom.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# The second bench runs the cover search against cbc; CASES adds a folder of .vyn functions.
+CASES ?= $(wildcard ../shared/cases)
 bench: build
 	$(BUILD_DIR)/bench/vyn-bench
+	$(BUILD_DIR)/bench/vyn-bench-pokrycie $(if $(CASES),--cases $(CASES))
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
