@@ -98,8 +98,9 @@ void TForm1::RozsunEtykiety() {
     const int granica = SBznaki->x() - odstep;
 
     LabelKodowanie->setVisible(kodowanieWidoczne_);
-    if (kodowanieWidoczne_ && prawy(LabelKodowanie) > granica)
-        LabelKodowanie->move(granica - LabelKodowanie->width(), LabelKodowanie->y());
+    // The rules set "Kodowanie :" close before the indicator; it moves only if it would touch.
+    if (kodowanieWidoczne_ && prawy(LabelKodowanie) > SBznaki->x())
+        LabelKodowanie->move(SBznaki->x() - LabelKodowanie->width(), LabelKodowanie->y());
 
     if (prawy(Label5) > granica)
         UstawEtykiete(Label5, krotkaGrup_);
