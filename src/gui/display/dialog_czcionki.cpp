@@ -23,12 +23,14 @@ QString Wybrany(const QListWidget* lista) {
 } // namespace
 
 QString StylCzcionki(const QFont& czcionka) {
+    // Qt counts only a style called italic as italic(); an oblique one slants all the same.
     const QString kroj = czcionka.family();
     const QStringList style = QFontDatabase::styles(kroj);
-    for (const QString& s : style)
-        if (QFontDatabase::italic(kroj, s) == czcionka.italic() &&
-            QFontDatabase::bold(kroj, s) == czcionka.bold())
+    for (const QString& s : style) {
+        const QFont f = QFontDatabase::font(kroj, s, 12);
+        if ((f.style() != QFont::StyleNormal) == czcionka.italic() && f.bold() == czcionka.bold())
             return s;
+    }
     return style.isEmpty() ? QString() : style.first();
 }
 
@@ -88,8 +90,6 @@ QFont TFontDialog::Czcionka() const {
     QFont f = QFontDatabase::font(kroj, styl, rozmiar);
     f.setFamily(kroj);
     f.setPointSize(std::clamp(rozmiar, NajmniejszyRozmiar, NajwiekszyRozmiar));
-    f.setItalic(QFontDatabase::italic(kroj, styl));
-    f.setBold(QFontDatabase::bold(kroj, styl));
     f.setStyleHint(QFont::Monospace);
     f.setFixedPitch(true);
     return f;

@@ -74,6 +74,11 @@ template <class T> void GdyModalne(std::function<void(T*)> akcja) {
     zegar->start(10);
 }
 
+// Whether a face's style slants (Qt's italic() is false for an oblique style).
+bool Pochyly(const QString& kroj, const QString& styl) {
+    return !styl.isEmpty() && QFontDatabase::font(kroj, styl, 12).style() != QFont::StyleNormal;
+}
+
 bool MiesciSie(const QLabel* etykieta) {
     return etykieta->fontMetrics().horizontalAdvance(etykieta->text()) <=
            etykieta->contentsRect().width();
@@ -171,8 +176,8 @@ class NowyUzytkownik : public QObject {
         GdyModalne<TFontDialog>([&](TFontDialog* d) {
             for (int i = 0; i < d->ListaRozmiarow->count(); ++i)
                 rozmiary << d->ListaRozmiarow->item(i)->text();
-            kursywaZaznaczona = QFontDatabase::italic(d->ListaKrojow->currentItem()->text(),
-                                                      d->ListaStylow->currentItem()->text());
+            kursywaZaznaczona = Pochyly(d->ListaKrojow->currentItem()->text(),
+                                        d->ListaStylow->currentItem()->text());
             d->accept();
         });
         f->Opcje1Click();
@@ -180,6 +185,7 @@ class NowyUzytkownik : public QObject {
         QCOMPARE(f->CzcionkaDialogu.family(), przed.family());
         QCOMPARE(f->CzcionkaDialogu.pointSize(), przed.pointSize());
         QVERIFY(!f->CzcionkaDialogu.italic() && !f->CzcionkaDialogu.bold());
+        QVERIFY(!Pochyly(f->CzcionkaDialogu.family(), f->CzcionkaDialogu.styleName()));
         QVERIFY(!rozmiary.isEmpty());
 
         // Every size offered is used as it is, and a negated letter shows its bar at it.
