@@ -5,6 +5,7 @@
 #include "app/kalkulator.h"
 #include "controls/iebutton.h"
 #include "controls/transbtn.h"
+#include "display/dialog_czcionki.h"
 #include "display/panel.h"
 #include "display/updown.h"
 #include "input/formkod.h"
@@ -96,6 +97,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         return Edytor.TrybDziesietny && !Edytor.Funkcja.empty();
     };
     connect(FormKod, &TFormKod::ZmienionoNapis, SBznaki, &TTransparentButton::setText);
+    FontDialog1 = new TFontDialog(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -141,9 +143,10 @@ void TForm1::UtworzKontrolki() {
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1Panel = new QLabel(StatusBar1);
     StatusBar1Panel->setObjectName(QStringLiteral("StatusBar1Panel"));
-    StatusBar1Panel->setFixedWidth(500);
     StatusBar1Panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    StatusBar1->addWidget(StatusBar1Panel);
+    // The whole width of the bar: the longest notes (the range refusal, a stop's bound) must
+    // be read whole at the default window size.
+    StatusBar1->addWidget(StatusBar1Panel, 1);
 
     GroupBox1 = Utworz<QGroupBox>(k, "GroupBox1", {0, 80, 625, 105});
     GroupBox1->setTitle(QStringLiteral("Postać kanoniczna"));

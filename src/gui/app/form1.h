@@ -15,8 +15,8 @@
 #pragma once
 
 #include "display/malarz.h"
-#include "text/edytor.h"
 #include "qm/przebieg.h"
+#include "text/edytor.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -40,11 +40,16 @@ class QToolButton;
 
 namespace vyn::gui {
 
+class TFontDialog;
 class TFormKod;
 class TIEButton;
 class TPaintBox;
 class TTransparentButton;
 class TUpDown;
+
+// The status-line note after a stopped run: how far from the minimum the form shown can be,
+// when the search proved a bound.
+QString UwagaPrzerwania(const vyn::WynikMinimalizacji& wynik, bool niepelne);
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -132,6 +137,9 @@ class TForm1 : public QMainWindow {
     // any form of the function was found, so no form is shown.
     void ZakonczPrzebieg(vyn::WynikMinimalizacji wynik, bool niepelne);
     bool PrzebiegTrwa() const { return przebiegTrwa_; }
+    // The progress dialog has closed while the run still finishes: a busy pointer and a note
+    // on the status line until it ends.
+    void PokazKonczenie();
 
     // --- Function files (form1_pliki.cpp) ---
     // A function read from a file becomes the function; `zOtwierania` for the Open command,
@@ -171,6 +179,7 @@ class TForm1 : public QMainWindow {
     QAction* Kopiujdoschowka1;
     QTimer* Timer1;
     TFormKod* FormKod;
+    TFontDialog* FontDialog1;
 
     QAction* Nowa1;
     QAction* Otwrz1;
@@ -262,8 +271,17 @@ class TForm1 : public QMainWindow {
     void OtworzKodowanie();
     void UstawPrzebieg(bool trwa);
     void PokazZeroweLiczniki();
+    // Keeps the count labels, "Kodowanie :" and the indicator from covering one another.
+    void RozsunEtykiety();
 
     bool przebiegTrwa_ = false;
+    bool kursorZajety_ = false;
+    // The layout rules' place of the letter count and whether "Kodowanie :" is shown; the
+    // short count texts used when a label must give way.
+    int label6Lewa_ = 208;
+    bool kodowanieWidoczne_ = true;
+    QString krotkaLiter_;
+    QString krotkaGrup_;
 };
 
 } // namespace vyn::gui

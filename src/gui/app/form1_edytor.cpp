@@ -4,10 +4,10 @@
 #include "app/aplikacja.h"
 #include "controls/transbtn.h"
 #include "display/panel.h"
+#include "geometry/uklad.h"
 #include "input/formkod.h"
 #include "input/klawisze.h"
 #include "qm/kodowanie.h"
-#include "geometry/uklad.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -61,6 +61,7 @@ void TForm1::PaintBox1MouseDown(int x) {
 void TForm1::UstawNotacje(bool dziesietny) {
     Edytor.TrybDziesietny = dziesietny;
     Label6->setVisible(!dziesietny);
+    RozsunEtykiety();
     // A real capital sigma: no font maps "S" to it on every system.
     LabelSigma->setText(dziesietny ? QStringLiteral("Σ=") : QStringLiteral("F="));
     UlozSigme();
@@ -84,7 +85,7 @@ void TForm1::Nowa1Click() {
     LabelSigma->clear();
     RysujFunkcje();
     setWindowTitle(TytulAplikacji);
-    QGuiApplication::setApplicationDisplayName(TytulAplikacji);
+    UstawTytulAplikacji(TytulAplikacji);
     // The results belong to the function that is gone, the report's sections too.
     WyczyscWyniki();
 }
@@ -107,6 +108,7 @@ void TForm1::UstalKodowanie() {
     SBznaki->setText(Kodowanie);
     SBznaki->setGeometry(u.SBznakiLeft, SBznaki->y(), szerokosc, SBznaki->height());
     LabelKodowanie->move(u.LabelKodowanieLeft, LabelKodowanie->y());
+    RozsunEtykiety();
 }
 
 void TForm1::SBznakiClick() {

@@ -35,7 +35,7 @@ void TForm1::WczytajFunkcje(const vyn::PlikFunkcji& plik, const QString& nazwaPl
 
 void TForm1::UstawNazwePliku(const QString& nazwaPliku) {
     setWindowTitle(TytulZPlikiem(nazwaPliku));
-    QGuiApplication::setApplicationDisplayName(nazwaPliku);
+    UstawTytulAplikacji(nazwaPliku);
 }
 
 } // namespace vyn::gui

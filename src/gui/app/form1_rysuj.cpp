@@ -1,11 +1,12 @@
 // The five pane routines of the main window, the count labels and the pane font.
 #include "app/form1.h"
 
+#include "controls/transbtn.h"
+#include "display/dialog_czcionki.h"
 #include "display/panel.h"
-#include "text/funkcja.h"
 #include "geometry/wycinek.h"
+#include "text/funkcja.h"
 
-#include <QFontDialog>
 #include <QLabel>
 
 #include <algorithm>
@@ -56,11 +57,9 @@ void TForm1::ZastosujCzcionke(const QFont& czcionka) {
 }
 
 void TForm1::Opcje1Click() {
-    bool wybrano = false;
-    const QFont f = QFontDialog::getFont(&wybrano, CzcionkaDialogu, this,
-                                         QStringLiteral("Czcionka"), QFontDialog::MonospacedFonts);
-    if (wybrano)
-        ZastosujCzcionke(f);
+    FontDialog1->UstawCzcionke(CzcionkaDialogu);
+    if (FontDialog1->exec() == QDialog::Accepted)
+        ZastosujCzcionke(FontDialog1->Czcionka());
 }
 
 void TForm1::RysujFunkcje() {
@@ -75,14 +74,58 @@ void TForm1::RysujFunkcje() {
 
     const int grupy = vyn::PoliczGrupy(Edytor.Funkcja);
     const bool krotko = RozmiarOkna().width() <= 300;
-    UstawEtykiete(Label6, (krotko ? QStringLiteral("Liter : ") : QStringLiteral("Ilość liter : ")) +
-                              QString::number(Edytor.IloscLiter));
-    QString grup;
-    if (Edytor.TrybDziesietny)
-        grup = krotko ? QStringLiteral("Składników : ") : QStringLiteral("Ilość składników : ");
-    else
-        grup = krotko ? QStringLiteral("Grup : ") : QStringLiteral("Ilość grup : ");
-    UstawEtykiete(Label5, grup + QString::number(grupy));
+    krotkaLiter_ = QStringLiteral("Liter : ") + QString::number(Edytor.IloscLiter);
+    krotkaGrup_ =
+        (Edytor.TrybDziesietny ? QStringLiteral("Składników : ") : QStringLiteral("Grup : ")) +
+        QString::number(grupy);
+    const QString dlugaGrup = (Edytor.TrybDziesietny ? QStringLiteral("Ilość składników : ")
+                                                     : QStringLiteral("Ilość grup : ")) +
+                              QString::number(grupy);
+    UstawEtykiete(Label6,
+                  krotko ? krotkaLiter_
+                         : QStringLiteral("Ilość liter : ") + QString::number(Edytor.IloscLiter));
+    UstawEtykiete(Label5, krotko ? krotkaGrup_ : dlugaGrup);
+    RozsunEtykiety();
+}
+
+void TForm1::RozsunEtykiety() {
+    // The labels of the row end before the indicator. What gives way, in this order: the
+    // letter count takes its short form, then moves left (never over the group count), then
+    // "Kodowanie :" is hidden; the counts themselves are hidden only when even that is not
+    // enough (a very narrow window with a long encoding).
+    constexpr int odstep = 6;
+    const auto prawy = [](const QLabel* l) { return l->x() + l->width(); };
+    const int granica = SBznaki->x() - odstep;
+
+    LabelKodowanie->setVisible(kodowanieWidoczne_);
+    // The rules set "Kodowanie :" close before the indicator; it moves only if it would touch.
+    if (kodowanieWidoczne_ && prawy(LabelKodowanie) > SBznaki->x())
+        LabelKodowanie->move(SBznaki->x() - LabelKodowanie->width(), LabelKodowanie->y());
+
+    if (prawy(Label5) > granica)
+        UstawEtykiete(Label5, krotkaGrup_);
+    Label5->setVisible(prawy(Label5) <= granica);
+
+    Label6->move(label6Lewa_, Label6->y());
+    const bool litery = !Edytor.TrybDziesietny;
+    const int lewa6 = Label5->isVisible() ? prawy(Label5) + odstep : Label5->x();
+    auto zmiesc6 = [&](int limit) {
+        if (prawy(Label6) > limit)
+            Label6->move(std::max(lewa6, limit - Label6->width()), Label6->y());
+        return prawy(Label6) <= limit && Label6->x() >= lewa6;
+    };
+    int limit = LabelKodowanie->isVisible() ? LabelKodowanie->x() - odstep : granica;
+    bool miesci = prawy(Label6) <= limit;
+    if (!miesci) {
+        UstawEtykiete(Label6, krotkaLiter_);
+        miesci = zmiesc6(limit);
+    }
+    if (!miesci && LabelKodowanie->isVisible()) {
+        LabelKodowanie->hide();
+        Label6->move(label6Lewa_, Label6->y());
+        miesci = zmiesc6(granica);
+    }
+    Label6->setVisible(litery && miesci);
 }
 
 void TForm1::RysujWynik(TPaintBox* panel, const QString& tekst, long long przesuniecie,

@@ -81,14 +81,14 @@ void TForm1::FormResize() {
     Lewa(IEButton1, u.IEButton1Left);
     Szerokosc(IEButton1, u.IEButton1Width);
     IEButton1->setText(QString::fromStdString(u.IEButton1Caption));
-    LabelKodowanie->setVisible(u.LabelKodowanieVisible);
+    kodowanieWidoczne_ = u.LabelKodowanieVisible;
 
     for (QWidget* g : {static_cast<QWidget*>(GroupBox1), static_cast<QWidget*>(GroupBox2),
                        static_cast<QWidget*>(GroupBox3)})
         Szerokosc(g, u.GroupBoxWidth);
     for (TPaintBox* p : {PaintBox2, PaintBox3, PaintBox4})
         Szerokosc(p, u.PaintBoxWidth);
-    Lewa(Label6, u.Label6Left);
+    label6Lewa_ = u.Label6Left;
 
     Szerokosc(PaintBox5, u.PaintBox5Width);
     Lewa(PaintBox5, u.PaintBox5Left);

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(vyn::gui::TytulAplikacji);
+    // No application display name: the platform would append it to every window's caption.
+    vyn::gui::ZaladujTlumaczeniaQt();
     vyn::gui::Program program;
     program.Uruchom(QApplication::arguments().mid(1));
     return app.exec();

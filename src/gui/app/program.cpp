@@ -10,10 +10,10 @@
 #include "engine/formmin.h"
 #include "engine/przebieg_w_tle.h"
 #include "files/pliki_funkcji.h"
-#include "text/funkcja.h"
 #include "input/formkod.h"
 #include "report/konfiguracja_raportu.h"
 #include "report/podglad_raportu.h"
+#include "text/funkcja.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -70,6 +70,10 @@ Program::Program() {
     connect(przebieg_.get(), &PrzebiegMinimalizacji::KanonicznaGotowa, f, &TForm1::PokazKanoniczna);
     connect(przebieg_.get(), &PrzebiegMinimalizacji::ImplikantyGotowe, f, &TForm1::PokazImplikanty);
     connect(przebieg_.get(), &PrzebiegMinimalizacji::Zakonczono, this, &Program::PoPrzebiegu);
+    connect(formMin_, &TFormMin::PrzerwanieZadane, f, [this] {
+        if (przebieg_->Trwa())
+            form1_->PokazKonczenie();
+    });
 
     f->Haki.SpeedButton3Click = [this] { SpeedButton3Click(); };
     f->Haki.Otwrz1Click = [this] { Otwrz1Click(); };

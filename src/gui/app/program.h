@@ -7,8 +7,8 @@
 // its configuration, and the clock.
 #pragma once
 
-#include "qm/przebieg.h"
 #include "files/raport.h"
+#include "qm/przebieg.h"
 
 #include <QObject>
 #include <QString>

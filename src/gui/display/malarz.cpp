@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vyn::gui {
 
 bool ZnakRysowany(QChar znak, ZestawZnakow zestaw) {
@@ -76,8 +78,9 @@ void MalarzKomorek::Znak(int x, QChar znak, ZestawZnakow zestaw) {
         return;
     const bool zanegowana = znak.unicode() >= u'a' && znak.unicode() <= u'z';
     p_.drawText(QPoint(x, wznios_), QString(zanegowana ? znak.toUpper() : znak));
-    if (zanegowana && w_ > 4)
-        p_.fillRect(x, 0, w_ - 4, 1, QColor(0, 0, 0));
+    // The bar leaves a gap to the next cell's bar, yet stays visible in the smallest cells.
+    if (zanegowana && w_ > 1)
+        p_.fillRect(x, 0, std::max(std::min(3, w_ - 1), w_ - 4), 1, QColor(0, 0, 0));
 }
 
 void MalarzKomorek::Kursor(int kolumna) {

@@ -40,6 +40,8 @@ TFormMin::TFormMin(QWidget* parent)
     Label2 = NowaEtykieta(this, "Label2", QRect(240, 8, 133, 16), prawo);
     Label3 = NowaEtykieta(this, "Label3", QRect(240, 24, 133, 16), prawo);
     Label4 = NowaEtykieta(this, "Label4", QRect(240, 40, 133, 16), prawo);
+    LabelKoszt = NowaEtykieta(this, "LabelKoszt", QRect(8, 24, 224, 16));
+    LabelGranica = NowaEtykieta(this, "LabelGranica", QRect(8, 40, 224, 16));
     Label1 = NowaEtykieta(this, "Label1", QRect(8, 60, 365, 32));
     Label1->setWordWrap(true);
 
@@ -86,6 +88,7 @@ void TFormMin::Polacz(PrzebiegMinimalizacji* przebieg) {
     connect(przebieg, &PrzebiegMinimalizacji::Postep, this, &TFormMin::PokazPostep);
     connect(przebieg, &PrzebiegMinimalizacji::Szczegol, this, &TFormMin::DodajSzczegol);
     connect(przebieg, &PrzebiegMinimalizacji::Etykieta, this, &TFormMin::PokazEtykiete);
+    connect(przebieg, &PrzebiegMinimalizacji::Oszacowanie, this, &TFormMin::PokazOszacowanie);
     connect(przebieg, &PrzebiegMinimalizacji::Zakonczono, this,
             [this](const vyn::WynikMinimalizacji& wynik) {
                 ZakonczPrzebieg();
@@ -115,6 +118,8 @@ void TFormMin::RozpocznijPrzebieg() {
     Label2->clear();
     Label3->clear();
     Label4->clear();
+    LabelKoszt->clear();
+    LabelGranica->clear();
     Gauge1->SetProgress(Gauge1->MinValue());
     czasSekundy_ = 0;
     LabelCzas->setText(PrefiksCzasu + FormatujCzas(0));
@@ -151,6 +156,13 @@ void TFormMin::PokazEtykiete(int nr, const QString& tekst) {
         Label3->setText(tekst);
     else if (nr == 4)
         Label4->setText(tekst);
+}
+
+void TFormMin::PokazOszacowanie(int koszt, int granica) {
+    // Before the first cover there is no cost to show, only the bound.
+    LabelKoszt->setText(koszt > 0 ? QStringLiteral("Koszt najlepszej postaci: %1").arg(koszt)
+                                  : QString());
+    LabelGranica->setText(QStringLiteral("Dowiedziona dolna granica: %1").arg(granica));
 }
 
 void TFormMin::BitBtn1Click() {

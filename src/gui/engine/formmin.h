@@ -41,6 +41,8 @@ class TFormMin : public QWidget {
     QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
+    QLabel* LabelKoszt;   // the best form's cost while the cover search runs
+    QLabel* LabelGranica; // the best proven lower bound on the least cost
     QPushButton* BitBtn1;
     QToolButton* SpeedButton1;
     THeaderListbox* HeaderListbox1;
@@ -55,6 +57,7 @@ class TFormMin : public QWidget {
     void PokazPostep(int wartosc);
     void DodajSzczegol(const QString& wiersz);
     void PokazEtykiete(int nr, const QString& tekst);
+    void PokazOszacowanie(int koszt, int granica);
     void BitBtn1Click();
     void SpeedButton1Click();
     void Timer1Timer();

@@ -23,6 +23,7 @@ class PrzebiegMinimalizacji::Obserwator : public vyn::ObserwatorPrzebiegu {
         Wyslij([p = p_, w = QString::fromStdString(wiersz)] { emit p->Szczegol(w); });
     }
     void Etykieta(int nr, const std::string& tekst) override { p_->ZapiszEtykiete(nr, tekst); }
+    void Oszacowanie(int koszt, int granica) override { p_->ZapiszOszacowanie(koszt, granica); }
     void KanonicznaGotowa(const std::string& literowa, const std::string& dziesietna) override {
         Wyslij([p = p_, l = QString::fromStdString(literowa),
                 d = QString::fromStdString(dziesietna)] { emit p->KanonicznaGotowa(l, d); });
@@ -68,6 +69,7 @@ bool PrzebiegMinimalizacji::Uruchom(const vyn::ZadanieMinimalizacji& zadanie) {
     {
         QMutexLocker blokada(&mutexEtykiet_);
         zmienione_.fill(false);
+        oszacowanieZmienione_ = false;
     }
     watek_ = QThread::create([this, zadanie] {
         Obserwator obserwator(this);
@@ -98,18 +100,34 @@ void PrzebiegMinimalizacji::ZapiszEtykiete(int nr, const std::string& tekst) {
     zmienione_[i] = true;
 }
 
+void PrzebiegMinimalizacji::ZapiszOszacowanie(int koszt, int granica) {
+    QMutexLocker blokada(&mutexEtykiet_);
+    koszt_ = koszt;
+    granica_ = granica;
+    oszacowanieZmienione_ = true;
+}
+
 void PrzebiegMinimalizacji::DostarczEtykiety() {
     std::array<QString, 3> teksty;
     std::array<bool, 3> zmienione{};
+    int koszt = 0;
+    int granica = 0;
+    bool oszacowanie = false;
     {
         QMutexLocker blokada(&mutexEtykiet_);
         teksty = etykiety_;
         zmienione = zmienione_;
         zmienione_.fill(false);
+        koszt = koszt_;
+        granica = granica_;
+        oszacowanie = oszacowanieZmienione_;
+        oszacowanieZmienione_ = false;
     }
     for (std::size_t i = 0; i < teksty.size(); ++i)
         if (zmienione[i])
             emit Etykieta(static_cast<int>(i) + 2, teksty[i]);
+    if (oszacowanie)
+        emit Oszacowanie(koszt, granica);
 }
 
 void PrzebiegMinimalizacji::Zakoncz(const vyn::WynikMinimalizacji& wynik, bool niepelne) {

@@ -2,11 +2,12 @@
 //
 // The engine's observer calls become queued signals, in order: stage texts (repeats of the
 // same text dropped), gauge values, details rows, the canonical form and the prime
-// implicants. The search's labels ("liter: ", "grup: ", "minimalnych: ") can change
-// thousands of times a second, so only their latest texts are kept and delivered on a short
-// timer; whatever is pending is delivered before `Zakonczono`. A stop request stays in force
-// until the run ends: the engine clears its flag after the table stage, and the request
-// raises it again at the next event point, so the search that follows stops too.
+// implicants. The search's labels ("liter: ", "grup: ", "minimalnych: ") and its estimate
+// (best cost, proven bound) can change thousands of times a second, so only their latest
+// values are kept and delivered on a short timer; whatever is pending is delivered before
+// `Zakonczono`. A stop request stays in force until the run ends: the engine clears its flag after
+// the table stage, and the request raises it again at the next event point, so the search that
+// follows stops too.
 #pragma once
 
 #include "qm/przebieg.h"
@@ -51,6 +52,9 @@ class PrzebiegMinimalizacji : public QObject {
     void Postep(int wartosc);
     void Szczegol(const QString& wiersz);
     void Etykieta(int nr, const QString& tekst); // 2, 3 or 4
+    // The cost of the best form found so far and the best proven lower bound; delivered with
+    // the labels, latest values only.
+    void Oszacowanie(int koszt, int granica);
     void KanonicznaGotowa(const QString& literowa, const QString& dziesietna);
     void ImplikantyGotowe(const QString& proste);
     // The run has ended (normally, stopped, refused or at capacity); messages for the user
@@ -60,6 +64,7 @@ class PrzebiegMinimalizacji : public QObject {
   private:
     class Obserwator;
     void ZapiszEtykiete(int nr, const std::string& tekst); // worker thread
+    void ZapiszOszacowanie(int koszt, int granica);        // worker thread
     void DostarczEtykiety();
     void Zakoncz(const vyn::WynikMinimalizacji& wynik, bool niepelne);
 
@@ -71,5 +76,8 @@ class PrzebiegMinimalizacji : public QObject {
     QMutex mutexEtykiet_;
     std::array<QString, 3> etykiety_; // labels 2, 3, 4
     std::array<bool, 3> zmienione_{}; // not yet delivered
+    int koszt_ = 0;
+    int granica_ = 0;
+    bool oszacowanieZmienione_ = false;
     QTimer zegarEtykiet_;
 };

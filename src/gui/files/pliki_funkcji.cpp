@@ -3,6 +3,8 @@
 
 #include "app/aplikacja.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -129,6 +131,16 @@ void PokazBladZapisu(QWidget* rodzic, const QString& komunikat) {
     okno.exec();
 }
 
+void ZamykajPodpowiedzi(QFileDialog* dialog) {
+    // A path typed whole and confirmed with Enter can leave the name completion's popup up
+    // after the dialog has gone; it would then take the main window's next key.
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        for (QCompleter* c : dialog->findChildren<QCompleter*>())
+            if (c->popup())
+                c->popup()->hide();
+    });
+}
+
 QFileDialog* UtworzOpenDialog1(QWidget* rodzic) {
     auto* dialog = new QFileDialog(rodzic, QStringLiteral("Otwórz"));
     dialog->setObjectName(QStringLiteral("OpenDialog1"));
@@ -136,6 +148,7 @@ QFileDialog* UtworzOpenDialog1(QWidget* rodzic) {
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilters(
         {QStringLiteral("pliki funkcji (*.vyn *.hal)"), QStringLiteral("wszystkie pliki (*)")});
+    ZamykajPodpowiedzi(dialog);
     return dialog;
 }
 
@@ -147,6 +160,7 @@ QFileDialog* UtworzSaveDialog1(QWidget* rodzic) {
     dialog->setNameFilters(
         {QStringLiteral("funkcja VYN (*.vyn)"), QStringLiteral("wszystkie pliki (*)")});
     dialog->setDefaultSuffix(QStringLiteral("vyn"));
+    ZamykajPodpowiedzi(dialog);
     return dialog;
 }
 

@@ -60,6 +60,8 @@ void PokazBladZapisu(QWidget* rodzic, const QString& komunikat);
 
 // The Open dialog `OpenDialog1` (.vyn and .hal files, no default extension) and the Save
 // dialog `SaveDialog1` (default extension vyn, asks before overwriting), owned by `rodzic`.
+// Hides the name completion's popup whenever the dialog closes.
+void ZamykajPodpowiedzi(QFileDialog* dialog);
 QFileDialog* UtworzOpenDialog1(QWidget* rodzic);
 QFileDialog* UtworzSaveDialog1(QWidget* rodzic);
 

@@ -2,6 +2,7 @@
 #include "input/formkod.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -9,8 +10,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace vyn::gui {
 
@@ -49,7 +54,15 @@ TFormKod::TFormKod(QWidget* parent)
     QPalette tlo = Memo1->palette();
     tlo.setColor(QPalette::Base, palette().color(QPalette::Button));
     Memo1->setPalette(tlo);
-    Memo1->setFixedHeight(2 * fontMetrics().lineSpacing() + 12);
+    // Both lines whole, each on a line of its own, whatever the font.
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const QFontMetrics miary = Memo1->fontMetrics();
+    const int margines = 2 * (qCeil(Memo1->document()->documentMargin()) + Memo1->frameWidth());
+    int szerokosc = 0;
+    for (const QString& linia : Memo1->toPlainText().split(QLatin1Char('\n')))
+        szerokosc = std::max(szerokosc, miary.horizontalAdvance(linia));
+    Memo1->setMinimumWidth(szerokosc + margines + 4);
+    Memo1->setFixedHeight(2 * miary.lineSpacing() + margines + 4);
 
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setTitle(QStringLiteral("Kodowanie"));

@@ -62,6 +62,7 @@ TFormRaportPodglad::TFormRaportPodglad(QWidget* rodzic) : QDialog(rodzic) {
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
     SaveDialog1->setNameFilters(
         {QStringLiteral("Plik tekstowy (*.txt)"), QStringLiteral("Wsztstkie pliki (*)")});
+    ZamykajPodpowiedzi(SaveDialog1);
 
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::hide);
     connect(BitBtn3, &QPushButton::clicked, this, &TFormRaportPodglad::BitBtn3Click);

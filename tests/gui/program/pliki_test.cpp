@@ -2,6 +2,8 @@
 // line, and the report built from what the window holds after a run.
 #include "okno_programu.h"
 
+#include "app/aplikacja.h"
+
 #include "display/panel.h"
 #include "display/updown.h"
 #include "engine/formmin.h"
@@ -95,7 +97,7 @@ class PlikiProgramuTest : public QObject {
         QVERIFY(p->Otworz(sciezka));
         QCOMPARE(Funkcja(), przed);
         QCOMPARE(f->windowTitle(), QStringLiteral("VYN dla Windows - f.vyn"));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("f.vyn"));
+        QCOMPARE(vyn::gui::BiezacyTytulAplikacji(), QStringLiteral("f.vyn"));
     }
 
     void open_takes_the_ascending_order_and_shows_no_old_results() {
