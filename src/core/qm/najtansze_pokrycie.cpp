@@ -1,6 +1,7 @@
-// Branch and bound for the cheapest cover, with the classic reductions at every node.
+// Branch and bound for the cheapest cover on the linear relaxation, after the classic reductions.
 #include "qm/najtansze_pokrycie.h"
 
+#include "qm/pokrycie_lp.h"
 #include "qm/slowo.h"
 
 #include <algorithm>
@@ -215,250 +216,348 @@ class UkladPokrycia {
         return true;
     }
 
-    // Lower bound on the cost still needed: the larger of the independent-columns bound and
-    // the sum of the cheapest shares.
-    double Granica(const Bity& wolne, const Bity& dostepne, const RzedyKolumn& wk) const {
-        std::vector<int> nowe(static_cast<std::size_t>(n_), 0);
-        DlaBitow(dostepne, [&](int r) { nowe[static_cast<std::size_t>(r)] = Nowe(r, wolne); });
-        std::vector<std::pair<int, int>> porzadek;              // (rows, column)
-        std::vector<double> y(static_cast<std::size_t>(c_), 0); // each column's cheapest share
-        double udzialy = 0;
-        DlaBitow(wolne, [&](int c) {
-            int ile = 0;
-            double udzial = std::numeric_limits<double>::max();
-            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
-                ++ile;
-                udzial = std::min(udzial, static_cast<double>(Koszt(r)) /
-                                              nowe[static_cast<std::size_t>(r)]);
-            });
-            udzialy += udzial;
-            y[static_cast<std::size_t>(c)] = udzial;
-            porzadek.emplace_back(ile, c);
-        });
-        std::sort(porzadek.begin(), porzadek.end());
-
-        // The shares are a feasible dual of the covering problem (no row pays more than its
-        // cost); raising each column's share until one of its rows is paid in full keeps it
-        // feasible and can only raise the bound.
-        std::vector<double> luz(static_cast<std::size_t>(n_), 0);
-        DlaBitow(dostepne, [&](int r) {
-            const int k = nowe[static_cast<std::size_t>(r)];
-            luz[static_cast<std::size_t>(r)] = k ? Koszt(r) : 0;
-        });
-        DlaBitow(dostepne, [&](int r) {
-            const Slowo* w = Wiersz(r);
-            for (int s = 0; s < w_; ++s)
-                for (Slowo x = w[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
-                    luz[static_cast<std::size_t>(r)] -=
-                        y[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))];
-        });
-        double dualna = 0;
-        for (const auto& [ile, c] : porzadek) {
-            double podwyzka = std::numeric_limits<double>::max();
-            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
-                podwyzka = std::min(podwyzka, luz[static_cast<std::size_t>(r)]);
-            });
-            podwyzka = std::max(podwyzka, 0.0);
-            DlaBitow(wk[static_cast<std::size_t>(c)],
-                     [&](int r) { luz[static_cast<std::size_t>(r)] -= podwyzka; });
-            dualna += y[static_cast<std::size_t>(c)] + podwyzka;
-        }
-        udzialy = std::max(udzialy, dualna);
-
-        Bity uzyte(static_cast<std::size_t>(wr_), 0);
-        int niezalezne = 0;
-        for (const auto& [ile, c] : porzadek) {
-            const auto r = wk[static_cast<std::size_t>(c)];
-            bool wspolny = false;
-            for (std::size_t s = 0; s < r.size() && !wspolny; ++s)
-                wspolny = (r[s] & uzyte[s]) != 0;
-            if (wspolny)
-                continue;
-            int najtanszy = std::numeric_limits<int>::max();
-            DlaBitow(r, [&](int w) { najtanszy = std::min(najtanszy, Koszt(w)); });
-            niezalezne += najtanszy;
-            for (std::size_t s = 0; s < r.size(); ++s)
-                uzyte[s] |= r[s];
-        }
-        return std::max(udzialy, static_cast<double>(niezalezne));
-    }
-
     const std::vector<Slowo>& wiersze_;
     int c_, w_, n_ = 0, wr_ = 0;
     const std::vector<int>& koszt_;
     mutable std::vector<std::unique_ptr<RzedyKolumn>> robocze_;
 };
 
-class Galezie : public UkladPokrycia {
+// Branch and bound on the linear relaxation. The root is reduced once (forced rows, row and
+// column dominance); the rows and columns left make the model. Each node solves the
+// relaxation from the basis its parent left, cuts when the relaxation (rounded up: costs
+// are whole numbers) reaches the best cover known, fixes out the rows whose reduced cost
+// alone would reach it, and branches on the undecided row of largest fractional value,
+// taking it first.
+class GaleziePl : public UkladPokrycia {
   public:
-    Galezie(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
-            const std::vector<int>& koszt, const std::function<bool()>& przerwac,
-            long long maksWezlow)
-        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac),
-          maksWezlow_(maksWezlow) {}
-
-    bool szukamIstnienia_ = false; // stop at the first cover within the cost
-    std::function<void(const std::vector<int>&)> lepsze_;
-
-    // Whether the columns of `wolne` can be covered with rows from `od` on at a cost of at
-    // most `budzet`; also true when the branches allowed ran out before an answer.
-    bool Istnieje(const Slowo* niepokryte, int od, int budzet) {
-        Bity wolne(niepokryte, niepokryte + w_);
-        Bity dostepne(static_cast<std::size_t>(wr_), 0);
-        for (int r = od; r < n_; ++r)
-            Ustaw(dostepne, r);
-        wynik_ = NajtanszePokrycie{};
-        wynik_.Koszt = budzet + 1;
-        znaleziono_ = wyczerpano_ = przerwano_ = false;
-        wezly_ = 0;
-        std::vector<int> wybrane;
-        Szukaj(std::move(wolne), std::move(dostepne), 0, wybrane);
-        return znaleziono_ || wyczerpano_;
-    }
+    GaleziePl(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
+              const std::vector<int>& koszt, const std::function<bool()>& przerwac,
+              const PostepPokrycia& postep)
+        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac), postep_(postep) {}
 
     NajtanszePokrycie Uruchom() {
+        NajtanszePokrycie wynik;
         Bity wolne(static_cast<std::size_t>(w_), 0);
         for (int c = 0; c < c_; ++c)
             Ustaw(wolne, c);
         Bity dostepne(static_cast<std::size_t>(wr_), 0);
         for (int r = 0; r < n_; ++r)
             Ustaw(dostepne, r);
-        Zachlannie(wolne);
-        std::vector<int> wybrane;
-        Szukaj(std::move(wolne), std::move(dostepne), 0, wybrane);
-        wynik_.Przerwano = przerwano_;
-        // Searched to the end: the cover found is cheapest, or there is none.
-        wynik_.Dokladny = !przerwano_ && !wyczerpano_;
-        std::sort(wynik_.Wiersze.begin(), wynik_.Wiersze.end());
-        return wynik_;
+        if (!Redukuj(wolne, dostepne, kosztStaly_, stale_)) {
+            wynik.Dokladny = true; // some column has no row: there is no cover
+            return wynik;
+        }
+        Zbuduj(wolne, dostepne);
+        if (!Pusty(wolne)) {
+            std::vector<int> zachlanne = Zachlannie({}, {});
+            Popraw(zachlanne);
+            Nowe(zachlanne);
+        } else {
+            Nowe({});
+        }
+        if (cl_ > 0) {
+            lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
+            Wezel(kosztStaly_);
+        }
+        wynik.Przerwano = przerwano_;
+        wynik.Dokladny = !przerwano_;
+        if (wynik.Dokladny && najlepszy_ > 0)
+            PodniesGranice(najlepszy_);
+        wynik.Koszt = najlepszy_;
+        wynik.Granica = granica_;
+        wynik.Wiersze = najlepsze_;
+        return wynik;
     }
 
   private:
-    // A first cover, cheapest share first: the bound the search starts from.
-    void Zachlannie(Bity wolne) {
-        int koszt = 0;
+    // The model: the rows and columns left after the root reductions, renumbered.
+    void Zbuduj(const Bity& wolne, const Bity& dostepne) {
+        std::vector<int> numer(static_cast<std::size_t>(c_), -1);
+        DlaBitow(wolne, [&](int c) { numer[static_cast<std::size_t>(c)] = cl_++; });
+        wl_ = (cl_ + 63) / 64;
+        DlaBitow(dostepne, [&](int r) {
+            Bity w(static_cast<std::size_t>(wl_), 0);
+            const Slowo* wr = Wiersz(r);
+            for (int s = 0; s < w_; ++s)
+                for (Slowo x = wr[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
+                    Ustaw(w, numer[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
+            wierszeLp_.insert(wierszeLp_.end(), w.begin(), w.end());
+            oryginal_.push_back(r);
+            kosztLp_.push_back(Koszt(r));
+        });
+        nl_ = static_cast<int>(oryginal_.size());
+        poczatek_.assign(static_cast<std::size_t>(cl_) + 1, 0);
+        for (int j = 0; j < nl_; ++j)
+            DlaBitowLp(j, [&](int c) { ++poczatek_[static_cast<std::size_t>(c) + 1]; });
+        for (int c = 0; c < cl_; ++c)
+            poczatek_[static_cast<std::size_t>(c) + 1] += poczatek_[static_cast<std::size_t>(c)];
+        rzedy_.resize(poczatek_.back());
+        std::vector<int> wstaw(poczatek_.begin(), poczatek_.end() - 1);
+        for (int j = 0; j < nl_; ++j)
+            DlaBitowLp(j, [&](int c) {
+                rzedy_[static_cast<std::size_t>(wstaw[static_cast<std::size_t>(c)]++)] = j;
+            });
+    }
+    template <class F> void DlaBitowLp(int j, F&& f) const {
+        const Slowo* w =
+            wierszeLp_.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(wl_);
+        for (int s = 0; s < wl_; ++s)
+            for (Slowo x = w[s]; x; x &= x - 1)
+                f(s * 64 + __builtin_ctzll(x));
+    }
+
+    // A cover of the model's columns: `pierwsze` first, then, while columns remain, the row
+    // of the highest value in `wartosci` (when given) or of the cheapest share.
+    std::vector<int> Zachlannie(const std::vector<int>& pierwsze,
+                                const std::vector<double>& wartosci) {
+        std::vector<int> licznik(static_cast<std::size_t>(cl_), 0);
         std::vector<int> wybrane;
-        while (!Pusty(wolne)) {
+        int pozostalo = cl_;
+        auto dodaj = [&](int j) {
+            wybrane.push_back(j);
+            DlaBitowLp(j, [&](int c) {
+                if (licznik[static_cast<std::size_t>(c)]++ == 0)
+                    --pozostalo;
+            });
+        };
+        for (int j : pierwsze)
+            dodaj(j);
+        std::vector<int> nowe(static_cast<std::size_t>(nl_));
+        while (pozostalo > 0) {
             int najlepszy = -1;
-            double udzial = std::numeric_limits<double>::max();
-            for (int r = 0; r < n_; ++r) {
-                const int k = Nowe(r, wolne);
-                if (k && static_cast<double>(Koszt(r)) / k < udzial) {
-                    udzial = static_cast<double>(Koszt(r)) / k;
-                    najlepszy = r;
+            double ocena = -1;
+            for (int j = 0; j < nl_; ++j) {
+                if (lp_ && lp_->Stan(j) == LpPokrycia::Wiersz::Wylaczony)
+                    continue;
+                int k = 0;
+                DlaBitowLp(j, [&](int c) { k += licznik[static_cast<std::size_t>(c)] == 0; });
+                if (!k)
+                    continue;
+                const double udzial =
+                    static_cast<double>(k) / kosztLp_[static_cast<std::size_t>(j)];
+                const double o = wartosci.empty()
+                                     ? udzial
+                                     : wartosci[static_cast<std::size_t>(j)] * 1e6 + udzial;
+                if (o > ocena) {
+                    ocena = o;
+                    najlepszy = j;
                 }
             }
             if (najlepszy < 0)
-                return; // some column has no row: no cover at all
-            koszt += Koszt(najlepszy);
-            wybrane.push_back(najlepszy);
-            Pokryj(najlepszy, wolne);
+                return {};
+            dodaj(najlepszy);
         }
-        wynik_.Koszt = koszt;
-        wynik_.Wiersze = wybrane;
-        if (lepsze_ && koszt > 0)
-            lepsze_(wybrane);
+        return wybrane;
     }
 
-    void Szukaj(Bity wolne, Bity dostepne, int koszt, std::vector<int>& wybrane) {
-        if (przerwano_ || wyczerpano_ || (znaleziono_ && szukamIstnienia_))
+    // Drops rows whose columns the others cover (dearest first), then swaps a row for a
+    // cheaper one that covers every column only it covered, until neither helps.
+    void Popraw(std::vector<int>& wybrane) {
+        std::vector<int> licznik(static_cast<std::size_t>(cl_), 0);
+        for (int j : wybrane)
+            DlaBitowLp(j, [&](int c) { ++licznik[static_cast<std::size_t>(c)]; });
+        std::vector<char> jest(static_cast<std::size_t>(nl_), 0);
+        for (int j : wybrane)
+            jest[static_cast<std::size_t>(j)] = 1;
+        for (bool zmiana = true; zmiana;) {
+            zmiana = false;
+            std::sort(wybrane.begin(), wybrane.end(), [&](int a, int b) {
+                return kosztLp_[static_cast<std::size_t>(a)] >
+                       kosztLp_[static_cast<std::size_t>(b)];
+            });
+            for (std::size_t i = 0; i < wybrane.size(); ++i) {
+                const int j = wybrane[i];
+                std::vector<int> jedyne;
+                DlaBitowLp(j, [&](int c) {
+                    if (licznik[static_cast<std::size_t>(c)] == 1)
+                        jedyne.push_back(c);
+                });
+                int zamiana = -1;
+                if (!jedyne.empty()) {
+                    // The cheapest row through the first such column holding them all.
+                    const int c0 = jedyne.front();
+                    for (int k = poczatek_[static_cast<std::size_t>(c0)];
+                         k < poczatek_[static_cast<std::size_t>(c0) + 1]; ++k) {
+                        const int s = rzedy_[static_cast<std::size_t>(k)];
+                        if (jest[static_cast<std::size_t>(s)] ||
+                            kosztLp_[static_cast<std::size_t>(s)] >=
+                                kosztLp_[static_cast<std::size_t>(j)] ||
+                            (zamiana >= 0 && kosztLp_[static_cast<std::size_t>(s)] >=
+                                                 kosztLp_[static_cast<std::size_t>(zamiana)]) ||
+                            (lp_ && lp_->Stan(s) == LpPokrycia::Wiersz::Wylaczony))
+                            continue;
+                        const Slowo* ws = wierszeLp_.data() + static_cast<std::size_t>(s) *
+                                                                  static_cast<std::size_t>(wl_);
+                        if (std::all_of(jedyne.begin(), jedyne.end(),
+                                        [&](int c) { return ws[c / 64] >> (c % 64) & 1; }))
+                            zamiana = s;
+                    }
+                    if (zamiana < 0)
+                        continue;
+                }
+                DlaBitowLp(j, [&](int c) { --licznik[static_cast<std::size_t>(c)]; });
+                jest[static_cast<std::size_t>(j)] = 0;
+                if (zamiana >= 0) {
+                    DlaBitowLp(zamiana, [&](int c) { ++licznik[static_cast<std::size_t>(c)]; });
+                    jest[static_cast<std::size_t>(zamiana)] = 1;
+                    wybrane[i] = zamiana;
+                } else {
+                    wybrane.erase(wybrane.begin() + static_cast<std::ptrdiff_t>(i));
+                }
+                zmiana = true;
+                break;
+            }
+        }
+    }
+
+    // A cover of the model (rows by model number) met: kept when cheaper.
+    void Nowe(const std::vector<int>& wybrane) {
+        int koszt = kosztStaly_;
+        for (int j : wybrane)
+            koszt += kosztLp_[static_cast<std::size_t>(j)];
+        if (najlepszy_ > 0 && koszt >= najlepszy_)
             return;
-        if (przerwac_ && przerwac_()) {
+        najlepszy_ = koszt;
+        najlepsze_ = stale_;
+        for (int j : wybrane)
+            najlepsze_.push_back(oryginal_[static_cast<std::size_t>(j)]);
+        std::sort(najlepsze_.begin(), najlepsze_.end());
+        if (postep_)
+            postep_(najlepsze_, najlepszy_, std::min(granica_, najlepszy_));
+    }
+
+    void PodniesGranice(int g) {
+        if (najlepszy_ > 0)
+            g = std::min(g, najlepszy_);
+        if (g <= granica_)
+            return;
+        granica_ = g;
+        if (postep_)
+            postep_(najlepsze_, najlepszy_, granica_);
+    }
+
+    // The bound proven while the search stands at this node: no part of the tree left to
+    // search can hold a cover cheaper than the least bound of a node on the path whose
+    // other branch is still to come, or of the node itself.
+    void OdswiezGranice(int biezaca) {
+        int g = biezaca;
+        for (const auto& [dolna, otwarta] : sciezka_)
+            if (otwarta)
+                g = std::min(g, dolna);
+        PodniesGranice(g);
+    }
+
+    void Wezel(int dolnaRodzica) {
+        if (przerwano_)
+            return;
+        const LpPokrycia::Wynik w = lp_->Rozwiaz();
+        if (w == LpPokrycia::Wynik::Przerwane) {
             przerwano_ = true;
             return;
         }
-        if (++wezly_ > maksWezlow_) {
-            wyczerpano_ = true;
+        if (w == LpPokrycia::Wynik::Niemozliwe)
             return;
-        }
-        const std::size_t ileWybranych = wybrane.size();
-        if (Redukuj(wolne, dostepne, koszt, wybrane)) {
-            if (Pusty(wolne)) {
-                if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
-                    wynik_.Koszt = koszt;
-                    wynik_.Wiersze = wybrane;
-                    znaleziono_ = true;
-                    if (lepsze_)
-                        lepsze_(wybrane);
-                }
-            } else if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
-                RzedyKolumn& wk = Roboczy(++poziom_);
-                WypelnijWierszeKolumn(wolne, dostepne, wk);
-                // Only a strictly cheaper cover is of interest; costs are whole numbers.
-                if (wynik_.Koszt == 0 ||
-                    koszt + Granica(wolne, dostepne, wk) <= wynik_.Koszt - 1 + 1e-6)
-                    Rozgalez(wolne, dostepne, koszt, wybrane, wk);
-                --poziom_;
-            }
-        }
-        wybrane.resize(ileWybranych);
-    }
+        const bool optimum = w == LpPokrycia::Wynik::Optimum;
+        const double wartosc = optimum ? lp_->Wartosc() + kosztStaly_ : dolnaRodzica;
+        const int dolna = std::max(dolnaRodzica, static_cast<int>(std::ceil(wartosc - 1e-6)));
+        if (sciezka_.empty())
+            PodniesGranice(dolna);
+        if (najlepszy_ > 0 && dolna >= najlepszy_)
+            return;
+        ++wezly_;
 
-    // Each row of the column with the fewest rows in turn, cheapest share first; the rows
-    // already tried stay out of the later branches.
-    void Rozgalez(const Bity& wolne, Bity dostepne, int koszt, std::vector<int>& wybrane,
-                  const RzedyKolumn& wk) {
-        int kolumna = -1, najmniej = std::numeric_limits<int>::max();
-        DlaBitow(wolne, [&](int c) {
-            int ile = 0;
-            for (Slowo s : wk[static_cast<std::size_t>(c)])
-                ile += Jedynki(s);
-            if (ile < najmniej) {
-                najmniej = ile;
-                kolumna = c;
+        std::vector<double> x(static_cast<std::size_t>(nl_), 0.0);
+        int galaz = -1;
+        double najwieksza = -1;
+        for (int j = 0; j < nl_; ++j) {
+            const auto stan = lp_->Stan(j);
+            x[static_cast<std::size_t>(j)] = stan == LpPokrycia::Wiersz::Wlaczony ? 1.0
+                                             : stan == LpPokrycia::Wiersz::Wylaczony
+                                                 ? 0.0
+                                                 : (optimum ? lp_->Wartosci()[j] : 0.5);
+            const double v = x[static_cast<std::size_t>(j)];
+            if (stan == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6 && v > najwieksza) {
+                najwieksza = v;
+                galaz = j;
             }
-        });
-        std::vector<std::pair<double, int>> kandydaci;
-        DlaBitow(wk[static_cast<std::size_t>(kolumna)], [&](int r) {
-            kandydaci.emplace_back(static_cast<double>(Koszt(r)) / Nowe(r, wolne), r);
-        });
-        std::sort(kandydaci.begin(), kandydaci.end());
-        for (const auto& [udzial, r] : kandydaci) {
-            Bity dalej = wolne;
-            Pokryj(r, dalej);
-            Bity bez = dostepne;
-            Zdejmij(bez, r);
-            wybrane.push_back(r);
-            Szukaj(std::move(dalej), std::move(bez), koszt + Koszt(r), wybrane);
-            wybrane.pop_back();
-            if (przerwano_ || wyczerpano_ || (znaleziono_ && szukamIstnienia_))
-                return;
-            Zdejmij(dostepne, r);
         }
+        // A whole solution: its rows with value 1 make a cover (or rounding finds one).
+        if (galaz < 0 || wezly_ % 8 == 1) {
+            std::vector<int> pierwsze;
+            for (int j = 0; j < nl_; ++j)
+                if (x[static_cast<std::size_t>(j)] > 1 - 1e-6)
+                    pierwsze.push_back(j);
+            std::vector<int> pokrycie = Zachlannie(pierwsze, x);
+            if (!pokrycie.empty()) {
+                Popraw(pokrycie);
+                Nowe(pokrycie);
+            }
+            if (galaz < 0 || (najlepszy_ > 0 && dolna >= najlepszy_))
+                return;
+        }
+
+        // Rows fixed out (or in) by their reduced cost for the subtree.
+        std::vector<std::pair<int, LpPokrycia::Wiersz>> ustalone;
+        if (optimum && najlepszy_ > 0) {
+            const double* d = lp_->KosztyZredukowane();
+            for (int j = 0; j < nl_; ++j) {
+                if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny)
+                    continue;
+                const double v = x[static_cast<std::size_t>(j)];
+                if (v < 1e-9 && wartosc + d[j] > najlepszy_ - 1 + 1e-6)
+                    ustalone.emplace_back(j, LpPokrycia::Wiersz::Wylaczony);
+                else if (v > 1 - 1e-9 && wartosc - d[j] > najlepszy_ - 1 + 1e-6)
+                    ustalone.emplace_back(j, LpPokrycia::Wiersz::Wlaczony);
+            }
+            for (const auto& [j, s] : ustalone)
+                lp_->Ustaw(j, s);
+        }
+
+        const std::vector<unsigned char> baza = lp_->Baza();
+        sciezka_.emplace_back(dolna, true);
+        lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wlaczony);
+        Wezel(dolna);
+        sciezka_.back().second = false;
+        if (!przerwano_) {
+            OdswiezGranice(dolna);
+            if (najlepszy_ == 0 || dolna < najlepszy_) {
+                lp_->Przywroc(baza);
+                lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wylaczony);
+                Wezel(dolna);
+            }
+        }
+        sciezka_.pop_back();
+        lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wolny);
+        for (const auto& [j, s] : ustalone)
+            lp_->Ustaw(j, LpPokrycia::Wiersz::Wolny);
     }
 
     const std::function<bool()>& przerwac_;
-    NajtanszePokrycie wynik_;
-    bool znaleziono_ = false;
-    bool przerwano_ = false;
-    long long maksWezlow_;
+    const PostepPokrycia& postep_;
+    int kosztStaly_ = 0;
+    std::vector<int> stale_; // rows forced at the root
+    int cl_ = 0, wl_ = 0, nl_ = 0;
+    std::vector<Slowo> wierszeLp_;
+    std::vector<int> oryginal_, kosztLp_, poczatek_, rzedy_;
+    std::unique_ptr<LpPokrycia> lp_;
+    int najlepszy_ = 0;
+    std::vector<int> najlepsze_;
+    int granica_ = 0;
+    std::vector<std::pair<int, bool>> sciezka_;
     long long wezly_ = 0;
-    bool wyczerpano_ = false;
-    std::size_t poziom_ = 0; // recursion level: block 0 belongs to the reductions
+    bool przerwano_ = false;
 };
 
-OszacowaniePokrycia::OszacowaniePokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny,
-                                         int slowa, const std::vector<int>& koszt,
-                                         long long maksWezlow)
-    : galezie_(std::make_unique<Galezie>(wiersze, kolumny, slowa, koszt, brak_, maksWezlow)) {
-    galezie_->szukamIstnienia_ = true;
-}
-
-OszacowaniePokrycia::~OszacowaniePokrycia() = default;
-
-bool OszacowaniePokrycia::Mozliwe(const std::uint64_t* niepokryte, int od, int budzet) {
-    return galezie_->Istnieje(niepokryte, od, budzet);
-}
-
-NajtanszePokrycie
-ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
-                        const std::vector<int>& koszt, const std::function<bool()>& przerwac,
-                        long long maksWezlow,
-                        const std::function<void(const std::vector<int>&)>& lepsze) {
-    if (koszt.empty())
-        return {};
-    Galezie g(wiersze, kolumny, slowa, koszt, przerwac, maksWezlow);
-    g.lepsze_ = lepsze;
+NajtanszePokrycie ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny,
+                                          int slowa, const std::vector<int>& koszt,
+                                          const std::function<bool()>& przerwac,
+                                          const PostepPokrycia& postep) {
+    if (koszt.empty()) {
+        NajtanszePokrycie wynik;
+        wynik.Dokladny = kolumny == 0;
+        return wynik;
+    }
+    GaleziePl g(wiersze, kolumny, slowa, koszt, przerwac, postep);
     return g.Uruchom();
 }
 
