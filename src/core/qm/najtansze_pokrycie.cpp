@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <span>
@@ -263,6 +265,9 @@ class GaleziePl : public UkladPokrycia {
         wynik.Dokladny = !przerwano_;
         if (wynik.Dokladny && najlepszy_ > 0)
             PodniesGranice(najlepszy_);
+        if (getenv("VYN_DEBUG"))
+            fprintf(stderr, "nodes %lld iters %lld rows %d cols %d best %d bound %d\n", wezly_,
+                    lp_ ? lp_->Iteracje() : 0, nl_, cl_, najlepszy_, granica_);
         wynik.Koszt = najlepszy_;
         wynik.Granica = granica_;
         wynik.Wiersze = najlepsze_;
@@ -447,6 +452,8 @@ class GaleziePl : public UkladPokrycia {
         PodniesGranice(g);
     }
 
+    static double Ocena(double v) { return 0.5 - std::abs(v - 0.5); }
+
     void Wezel(int dolnaRodzica) {
         if (przerwano_)
             return;
@@ -476,8 +483,9 @@ class GaleziePl : public UkladPokrycia {
                                                  ? 0.0
                                                  : (optimum ? lp_->Wartosci()[j] : 0.5);
             const double v = x[static_cast<std::size_t>(j)];
-            if (stan == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6 && v > najwieksza) {
-                najwieksza = v;
+            if (stan == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6 &&
+                Ocena(v) > najwieksza) {
+                najwieksza = Ocena(v);
                 galaz = j;
             }
         }

@@ -146,6 +146,10 @@ const double* LpPokrycia::KosztyZredukowane() const {
     return m_->lp.dualColumnSolution();
 }
 
+const double* LpPokrycia::Ceny() const {
+    return m_->lp.dualRowSolution();
+}
+
 std::vector<unsigned char> LpPokrycia::Baza() const {
     const unsigned char* s = m_->lp.statusArray();
     return {s, s + m_->lp.numberColumns() + m_->lp.numberRows()};

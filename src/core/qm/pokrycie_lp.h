@@ -33,6 +33,7 @@ class LpPokrycia {
     double Wartosc() const;                  // after Optimum
     const double* Wartosci() const;          // each row's value, after Optimum
     const double* KosztyZredukowane() const; // each row's reduced cost, after Optimum
+    const double* Ceny() const;              // each column's dual price, after Optimum
     std::vector<unsigned char> Baza() const; // to come back to with Przywroc
     void Przywroc(const std::vector<unsigned char>& baza);
     long long Iteracje() const;

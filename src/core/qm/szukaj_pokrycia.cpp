@@ -171,6 +171,8 @@ class Szukanie {
                 znaneOptimum_ = true;
                 lp_ = std::make_unique<LpPokrycia>(wiersze_, c_, w_, koszt_, k_.Przerwac);
                 niepokryte_.assign(static_cast<std::size_t>(w_), 0);
+                pokrycie_.assign(static_cast<std::size_t>(c_), 0.0);
+                punkty_.resize(static_cast<std::size_t>(n_) + 2);
             }
         }
         for (int start = 0; start < n_ && !wynik_.Przerwano && !gotowe_; ++start) {
@@ -278,6 +280,21 @@ class Szukanie {
                 niepokryte_[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
             // The relaxation over the rows after r sees through rows and columns that the
             // simple bounds count twice.
+            // Prices from an earlier relaxation bound this one too, at a fraction of a solve.
+            // A point of the last relaxation that still fits here, within the cost, shows
+            // that this one cannot cut.
+            auto& punkt = punkty_[du + 1];
+            for (const auto* z : {&punkty_[du], &punkty_[du + 1]})
+                if (PunktPasuje(r, dziecko, Prog() - koszt, *z)) {
+                    // Kept for the children, row r dropped.
+                    if (z != &punkt)
+                        punkt = *z;
+                    std::erase_if(punkt, [r](const auto& px) { return px.first == r; });
+                    return true;
+                }
+            if (!ceny_.empty() &&
+                std::ceil(GranicaCen(r, niepokryte_.data()) - 1e-6) > Prog() - koszt)
+                return false;
             lp_->Wymagaj(niepokryte_.data());
             for (; odLp_ < r + 1; ++odLp_)
                 lp_->Ustaw(odLp_, LpPokrycia::Wiersz::Wylaczony);
@@ -290,6 +307,11 @@ class Szukanie {
             case LpPokrycia::Wynik::Niemozliwe:
                 return false;
             case LpPokrycia::Wynik::Optimum:
+                ceny_.assign(lp_->Ceny(), lp_->Ceny() + c_);
+                punkt.clear();
+                for (int p = r + 1; p < n_; ++p)
+                    if (lp_->Wartosci()[p] > 1e-9)
+                        punkt.emplace_back(p, lp_->Wartosci()[p]);
                 if (std::ceil(lp_->Wartosc() - 1e-6) > Prog() - koszt)
                     return false;
                 break;
@@ -298,6 +320,47 @@ class Szukanie {
             }
         }
         return true;
+    }
+
+    // Whether the kept relaxation point, on rows after r only, covers every column outside
+    // `pokryte` at a cost within `zapas`.
+    bool PunktPasuje(int r, const Slowo* pokryte, int zapas,
+                     const std::vector<std::pair<int, double>>& punkt_) {
+        // Row r itself may be dropped from it: its columns are covered.
+        if (punkt_.empty() || punkt_.front().first < r)
+            return false;
+        double wartosc = 0;
+        std::fill(pokrycie_.begin(), pokrycie_.end(), 0.0);
+        for (const auto& [p, x] : punkt_) {
+            if (p == r)
+                continue;
+            wartosc += x * koszt_[static_cast<std::size_t>(p)];
+            DlaBitow(Wiersz(p), [&](int c) { pokrycie_[static_cast<std::size_t>(c)] += x; });
+        }
+        if (wartosc > zapas + 1e-9)
+            return false;
+        for (int c = 0; c < c_; ++c)
+            if (!(pokryte[c / 64] >> (c % 64) & 1) &&
+                pokrycie_[static_cast<std::size_t>(c)] < 1 - 1e-9)
+                return false;
+        return true;
+    }
+
+    // The Lagrangian bound of prices y >= 0 on the columns `wolne` to cover with the rows after
+    // r: sum of y over those columns, less what each row would be overpaid.
+    double GranicaCen(int r, const Slowo* wolne) {
+        double suma = 0;
+        DlaBitow(wolne, [&](int c) { suma += std::max(0.0, ceny_[static_cast<std::size_t>(c)]); });
+        for (int p = r + 1; p < n_; ++p) {
+            const Slowo* w = Wiersz(p);
+            double zaplata = 0;
+            for (int s = 0; s < w_; ++s)
+                for (Slowo x = w[s] & wolne[s]; x; x &= x - 1)
+                    zaplata +=
+                        std::max(0.0, ceny_[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
+            suma -= std::max(0.0, zaplata - koszt_[static_cast<std::size_t>(p)]);
+        }
+        return suma;
     }
 
     // Whether the columns outside `pokryte` might still be covered by rows after r within
@@ -429,6 +492,10 @@ class Szukanie {
     bool etykietyUstawione_ = false; // the labels show the cost being recorded
     bool gotowe_ = false;
     std::unique_ptr<LpPokrycia> lp_;
+    std::vector<double> ceny_; // the column prices of the last relaxation solved
+    // By level: the rows above 0 of a relaxation point that fits the cover of that level.
+    std::vector<std::vector<std::pair<int, double>>> punkty_;
+    std::vector<double> pokrycie_;
     int odLp_ = 0;    // the model's rows before this position are fixed out
     int granica_ = 0; // proven bound on the core's least cost
     int kosztIstotnych_ = 0;
