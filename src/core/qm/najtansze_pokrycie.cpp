@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <span>
@@ -265,9 +263,6 @@ class GaleziePl : public UkladPokrycia {
         wynik.Dokladny = !przerwano_;
         if (wynik.Dokladny && najlepszy_ > 0)
             PodniesGranice(najlepszy_);
-        if (getenv("VYN_DEBUG"))
-            fprintf(stderr, "nodes %lld iters %lld rows %d cols %d best %d bound %d\n", wezly_,
-                    lp_ ? lp_->Iteracje() : 0, nl_, cl_, najlepszy_, granica_);
         wynik.Koszt = najlepszy_;
         wynik.Granica = granica_;
         wynik.Wiersze = najlepsze_;
