@@ -1,12 +1,12 @@
 // Argument handling, the run, and the text and JSON reports of vyn-cli.
 #include "cli.h"
 
-#include "text/funkcja.h"
+#include "files/plik_vyn.h"
 #include "json.h"
 #include "qm/kodowanie.h"
-#include "files/plik_vyn.h"
 #include "qm/przebieg.h"
 #include "qm/weryfikacja.h"
+#include "text/funkcja.h"
 
 #include <cerrno>
 #include <chrono>
