@@ -26,9 +26,6 @@ void Ustaw(Bity& b, int i) {
 void Zdejmij(Bity& b, int i) {
     b[static_cast<std::size_t>(i / 64)] &= ~(Slowo{1} << (i % 64));
 }
-bool Pusty(const Bity& b) {
-    return std::all_of(b.begin(), b.end(), [](Slowo s) { return s == 0; });
-}
 template <class B, class F> void DlaBitow(const B& b, F&& f) {
     for (std::size_t s = 0; s < b.size(); ++s)
         for (Slowo x = b[s]; x; x &= x - 1)
@@ -58,6 +55,60 @@ class RzedyKolumn {
     std::size_t slowa_;
     std::unique_ptr<Slowo[]> dane_;
 };
+
+// A greedy cover: `pierwsze`, then the allowed row of the best score while columns remain; the
+// score is the value in `wartosci` (when given) first, then new columns per unit of cost.
+// Scores only fall as columns get covered, so a row taken from the heap whose fresh score
+// still beats the next one is the best (empty: some column has no allowed row).
+template <class Kolumny, class Dozwolony>
+std::vector<int> Zachlanne(int n, int kolumny, const std::vector<int>& koszt,
+                           Kolumny&& kolumnyWiersza, Dozwolony&& dozwolony,
+                           const std::vector<double>* wartosci, std::vector<int> wybrane) {
+    std::vector<char> pokryta(static_cast<std::size_t>(kolumny), 0);
+    int pozostalo = kolumny;
+    auto dodaj = [&](int r) {
+        kolumnyWiersza(r, [&](int c) {
+            if (!pokryta[static_cast<std::size_t>(c)]) {
+                pokryta[static_cast<std::size_t>(c)] = 1;
+                --pozostalo;
+            }
+        });
+    };
+    for (int r : wybrane)
+        dodaj(r);
+    auto ocena = [&](int r) {
+        int k = 0;
+        kolumnyWiersza(r, [&](int c) { k += !pokryta[static_cast<std::size_t>(c)]; });
+        if (k == 0)
+            return -1.0;
+        return (wartosci ? (*wartosci)[static_cast<std::size_t>(r)] * 1e6 : 0.0) +
+               static_cast<double>(k) / koszt[static_cast<std::size_t>(r)];
+    };
+    std::vector<std::pair<double, int>> kopiec;
+    for (int r = 0; r < n; ++r)
+        if (dozwolony(r))
+            if (const double o = ocena(r); o >= 0)
+                kopiec.emplace_back(o, -r);
+    std::make_heap(kopiec.begin(), kopiec.end());
+    while (pozostalo > 0) {
+        if (kopiec.empty())
+            return {};
+        std::pop_heap(kopiec.begin(), kopiec.end());
+        const int r = -kopiec.back().second;
+        kopiec.pop_back();
+        const double o = ocena(r);
+        if (o < 0)
+            continue;
+        if (!kopiec.empty() && o < kopiec.front().first) {
+            kopiec.emplace_back(o, -r);
+            std::push_heap(kopiec.begin(), kopiec.end());
+            continue;
+        }
+        wybrane.push_back(r);
+        dodaj(r);
+    }
+    return wybrane;
+}
 
 } // namespace
 
@@ -125,11 +176,14 @@ class UkladPokrycia {
         });
     }
 
-    // Forced rows, dominated rows and dominated columns, until nothing changes. False when
-    // some column can no longer be covered.
-    bool Redukuj(Bity& wolne, Bity& dostepne, int& koszt, std::vector<int>& wybrane) const {
+    // Forced rows, dominated rows and dominated columns, until nothing changes (or `przerwac`
+    // answers true: what was done so far stands). False when some column can no longer be
+    // covered.
+    bool Redukuj(Bity& wolne, Bity& dostepne, int& koszt, std::vector<int>& wybrane,
+                 const std::function<bool()>& przerwac, bool& przerwano) const {
         RzedyKolumn& wk = Roboczy(0);
-        for (bool zmiana = true; zmiana;) {
+        auto stop = [&] { return przerwano = przerwano || (przerwac && przerwac()); };
+        for (bool zmiana = true; zmiana && !stop();) {
             zmiana = false;
             DlaBitow(dostepne, [&](int r) {
                 if (!Nowe(r, wolne))
@@ -164,7 +218,10 @@ class UkladPokrycia {
             // Only rows through a's first new column can hold all of a's new columns.
             std::vector<int> rzedy;
             DlaBitow(dostepne, [&](int r) { rzedy.push_back(r); });
-            for (int a : rzedy) {
+            for (std::size_t i = 0; i < rzedy.size(); ++i) {
+                const int a = rzedy[i];
+                if (i % 64 == 63 && stop())
+                    return true;
                 const int c = PierwszaNowa(a, wolne); // rows without new columns went above
                 if (c < 0)
                     continue;
@@ -187,7 +244,10 @@ class UkladPokrycia {
             std::vector<int> kolumny;
             DlaBitow(wolne, [&](int c) { kolumny.push_back(c); });
             Bity sasiednie(static_cast<std::size_t>(w_));
-            for (int u : kolumny) {
+            for (std::size_t i = 0; i < kolumny.size(); ++i) {
+                const int u = kolumny[i];
+                if (i % 64 == 63 && stop())
+                    return true;
                 const auto ru = wk[static_cast<std::size_t>(u)];
                 std::fill(sasiednie.begin(), sasiednie.end(), 0);
                 DlaBitow(ru, [&](int r) {
@@ -243,19 +303,31 @@ class GaleziePl : public UkladPokrycia {
         Bity dostepne(static_cast<std::size_t>(wr_), 0);
         for (int r = 0; r < n_; ++r)
             Ustaw(dostepne, r);
-        if (!Redukuj(wolne, dostepne, kosztStaly_, stale_)) {
+        // A first cover at once, before the reductions.
+        std::vector<int> pierwsze = Zachlanne(
+            n_, c_, koszt_, [&](int r, auto&& f) { DlaBitow(std::span(Wiersz(r), w_), f); },
+            [](int) { return true; }, nullptr, {});
+        if (pierwsze.empty()) {
             wynik.Dokladny = true; // some column has no row: there is no cover
             return wynik;
         }
-        Zbuduj(wolne, dostepne);
-        if (!Pusty(wolne)) {
+        najlepszy_ = 0;
+        for (int r : pierwsze)
+            najlepszy_ += Koszt(r);
+        najlepsze_ = pierwsze;
+        std::sort(najlepsze_.begin(), najlepsze_.end());
+        if (postep_)
+            postep_(najlepsze_, najlepszy_, 0);
+
+        if (!Redukuj(wolne, dostepne, kosztStaly_, stale_, przerwac_, przerwano_))
+            return wynik; // unreachable: the greedy cover exists
+        if (!przerwano_) {
+            Zbuduj(wolne, dostepne);
             std::vector<int> zachlanne = Zachlannie({}, {});
             Popraw(zachlanne);
             Nowe(zachlanne);
-        } else {
-            Nowe({});
         }
-        if (cl_ > 0) {
+        if (cl_ > 0 && !przerwano_) {
             lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
             Wezel(kosztStaly_);
         }
@@ -310,48 +382,14 @@ class GaleziePl : public UkladPokrycia {
     // of the highest value in `wartosci` (when given) or of the cheapest share.
     std::vector<int> Zachlannie(const std::vector<int>& pierwsze,
                                 const std::vector<double>& wartosci) {
-        std::vector<int> licznik(static_cast<std::size_t>(cl_), 0);
-        std::vector<int> wybrane;
-        int pozostalo = cl_;
-        auto dodaj = [&](int j) {
-            wybrane.push_back(j);
-            DlaBitowLp(j, [&](int c) {
-                if (licznik[static_cast<std::size_t>(c)]++ == 0)
-                    --pozostalo;
-            });
-        };
-        for (int j : pierwsze)
-            dodaj(j);
-        std::vector<int> nowe(static_cast<std::size_t>(nl_));
-        while (pozostalo > 0) {
-            int najlepszy = -1;
-            double ocena = -1;
-            for (int j = 0; j < nl_; ++j) {
-                if (lp_ && lp_->Stan(j) == LpPokrycia::Wiersz::Wylaczony)
-                    continue;
-                int k = 0;
-                DlaBitowLp(j, [&](int c) { k += licznik[static_cast<std::size_t>(c)] == 0; });
-                if (!k)
-                    continue;
-                const double udzial =
-                    static_cast<double>(k) / kosztLp_[static_cast<std::size_t>(j)];
-                const double o = wartosci.empty()
-                                     ? udzial
-                                     : wartosci[static_cast<std::size_t>(j)] * 1e6 + udzial;
-                if (o > ocena) {
-                    ocena = o;
-                    najlepszy = j;
-                }
-            }
-            if (najlepszy < 0)
-                return {};
-            dodaj(najlepszy);
-        }
-        return wybrane;
+        return Zachlanne(
+            nl_, cl_, kosztLp_, [&](int j, auto&& f) { DlaBitowLp(j, f); },
+            [&](int j) { return !lp_ || lp_->Stan(j) != LpPokrycia::Wiersz::Wylaczony; },
+            wartosci.empty() ? nullptr : &wartosci, pierwsze);
     }
 
-    // Drops rows whose columns the others cover (dearest first), then swaps a row for a
-    // cheaper one that covers every column only it covered, until neither helps.
+    // Drops each row whose columns the others cover, or swaps it for a cheaper one that covers
+    // every column only it covered, dearest rows first, sweeping until neither helps.
     void Popraw(std::vector<int>& wybrane) {
         std::vector<int> licznik(static_cast<std::size_t>(cl_), 0);
         for (int j : wybrane)
@@ -359,7 +397,7 @@ class GaleziePl : public UkladPokrycia {
         std::vector<char> jest(static_cast<std::size_t>(nl_), 0);
         for (int j : wybrane)
             jest[static_cast<std::size_t>(j)] = 1;
-        for (bool zmiana = true; zmiana;) {
+        for (bool zmiana = true; zmiana && !(przerwac_ && przerwac_());) {
             zmiana = false;
             std::sort(wybrane.begin(), wybrane.end(), [&](int a, int b) {
                 return kosztLp_[static_cast<std::size_t>(a)] >
@@ -402,11 +440,11 @@ class GaleziePl : public UkladPokrycia {
                     jest[static_cast<std::size_t>(zamiana)] = 1;
                     wybrane[i] = zamiana;
                 } else {
-                    wybrane.erase(wybrane.begin() + static_cast<std::ptrdiff_t>(i));
+                    wybrane[i] = -1;
                 }
                 zmiana = true;
-                break;
             }
+            std::erase(wybrane, -1);
         }
     }
 
