@@ -499,7 +499,7 @@ class GaleziePl : public UkladPokrycia {
             return;
         const bool optimum = w == LpPokrycia::Wynik::Optimum;
         const double wartosc = optimum ? lp_->Wartosc() + kosztStaly_ : dolnaRodzica;
-        const int dolna = std::max(dolnaRodzica, static_cast<int>(std::ceil(wartosc - 1e-6)));
+        const int dolna = std::max(dolnaRodzica, CalaGranica(wartosc));
         if (sciezka_.empty())
             PodniesGranice(dolna);
         if (najlepszy_ > 0 && dolna >= najlepszy_)
@@ -545,9 +545,9 @@ class GaleziePl : public UkladPokrycia {
                 if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny)
                     continue;
                 const double v = x[static_cast<std::size_t>(j)];
-                if (v < 1e-9 && wartosc + d[j] > najlepszy_ - 1 + 1e-6)
+                if (v < 1e-9 && wartosc + d[j] > najlepszy_ - 1 + TolerancjaLp)
                     ustalone.emplace_back(j, LpPokrycia::Wiersz::Wylaczony);
-                else if (v > 1 - 1e-9 && wartosc - d[j] > najlepszy_ - 1 + 1e-6)
+                else if (v > 1 - 1e-9 && wartosc - d[j] > najlepszy_ - 1 + TolerancjaLp)
                     ustalone.emplace_back(j, LpPokrycia::Wiersz::Wlaczony);
             }
             for (const auto& [j, s] : ustalone)

@@ -4,12 +4,21 @@
 // each solve starts from the basis of the one before (or one the caller saved).
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace vyn {
+
+// Room for the solver's rounding when a relaxation value is compared with whole costs.
+inline constexpr double TolerancjaLp = 1e-4;
+
+// The least whole cost not below a relaxation's value.
+inline int CalaGranica(double wartosc) {
+    return static_cast<int>(std::ceil(wartosc - TolerancjaLp));
+}
 
 class LpPokrycia {
   public:

@@ -292,8 +292,7 @@ class Szukanie {
                     std::erase_if(punkt, [r](const auto& px) { return px.first == r; });
                     return true;
                 }
-            if (!ceny_.empty() &&
-                std::ceil(GranicaCen(r, niepokryte_.data()) - 1e-6) > Prog() - koszt)
+            if (!ceny_.empty() && CalaGranica(GranicaCen(r, niepokryte_.data())) > Prog() - koszt)
                 return false;
             lp_->Wymagaj(niepokryte_.data());
             for (; odLp_ < r + 1; ++odLp_)
@@ -312,7 +311,7 @@ class Szukanie {
                 for (int p = r + 1; p < n_; ++p)
                     if (lp_->Wartosci()[p] > 1e-9)
                         punkt.emplace_back(p, lp_->Wartosci()[p]);
-                if (std::ceil(lp_->Wartosc() - 1e-6) > Prog() - koszt)
+                if (CalaGranica(lp_->Wartosc()) > Prog() - koszt)
                     return false;
                 break;
             case LpPokrycia::Wynik::Blad:
