@@ -330,7 +330,9 @@ class Szukanie {
             return false;
         double wartosc = 0;
         std::fill(pokrycie_.begin(), pokrycie_.end(), 0.0);
-        for (const auto& [p, x] : punkt_) {
+        for (const auto& px : punkt_) {
+            const int p = px.first;
+            const double x = px.second;
             if (p == r)
                 continue;
             wartosc += x * koszt_[static_cast<std::size_t>(p)];
