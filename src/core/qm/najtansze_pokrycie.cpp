@@ -112,8 +112,8 @@ std::vector<int> Zachlanne(int n, int kolumny, const std::vector<int>& koszt,
 
 } // namespace
 
-// The rows and costs of a covering problem, with the reductions and the lower bound that
-// both the branch and bound and the ordered search use.
+// The rows and costs of a covering problem, with the reductions done before the branch and
+// bound.
 class UkladPokrycia {
   public:
     UkladPokrycia(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
@@ -157,14 +157,12 @@ class UkladPokrycia {
         return true;
     }
 
-    // The rows of each column to cover, among the usable rows.
-    // Blocks for the rows of each column, kept from call to call: the reductions use block 0,
-    // the branch and bound one per level of its recursion (a level keeps its block while the
-    // levels below it work).
-    RzedyKolumn& Roboczy(std::size_t poziom) const {
-        while (robocze_.size() <= poziom)
-            robocze_.push_back(std::make_unique<RzedyKolumn>(c_, wr_));
-        return *robocze_[poziom];
+    // The rows of each column to cover, among the usable rows: one block, reused from one
+    // round of reductions to the next.
+    RzedyKolumn& Roboczy() const {
+        if (!roboczy_)
+            roboczy_ = std::make_unique<RzedyKolumn>(c_, wr_);
+        return *roboczy_;
     }
     void WypelnijWierszeKolumn(const Bity& wolne, const Bity& dostepne, RzedyKolumn& wk) const {
         DlaBitow(wolne, [&](int c) { wk.Wyzeruj(c); });
@@ -181,7 +179,7 @@ class UkladPokrycia {
     // covered.
     bool Redukuj(Bity& wolne, Bity& dostepne, int& koszt, std::vector<int>& wybrane,
                  const std::function<bool()>& przerwac, bool& przerwano) const {
-        RzedyKolumn& wk = Roboczy(0);
+        RzedyKolumn& wk = Roboczy();
         auto stop = [&] { return przerwano = przerwano || (przerwac && przerwac()); };
         for (bool zmiana = true; zmiana && !stop();) {
             zmiana = false;
@@ -279,15 +277,15 @@ class UkladPokrycia {
     const std::vector<Slowo>& wiersze_;
     int c_, w_, n_ = 0, wr_ = 0;
     const std::vector<int>& koszt_;
-    mutable std::vector<std::unique_ptr<RzedyKolumn>> robocze_;
+    mutable std::unique_ptr<RzedyKolumn> roboczy_;
 };
 
 // Branch and bound on the linear relaxation. The root is reduced once (forced rows, row and
 // column dominance); the rows and columns left make the model. Each node solves the
 // relaxation from the basis its parent left, cuts when the relaxation (rounded up: costs
 // are whole numbers) reaches the best cover known, fixes out the rows whose reduced cost
-// alone would reach it, and branches on the undecided row of largest fractional value,
-// taking it first.
+// alone would reach it, and branches on the most fractional undecided row, taking it first.
+// Every eighth node rounds its relaxation to a cover.
 class GaleziePl : public UkladPokrycia {
   public:
     GaleziePl(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
@@ -307,7 +305,7 @@ class GaleziePl : public UkladPokrycia {
         std::vector<int> pierwsze = Zachlanne(
             n_, c_, koszt_, [&](int r, auto&& f) { DlaBitow(std::span(Wiersz(r), w_), f); },
             [](int) { return true; }, nullptr, {});
-        if (pierwsze.empty()) {
+        if (c_ > 0 && pierwsze.empty()) {
             wynik.Dokladny = true; // some column has no row: there is no cover
             return wynik;
         }
@@ -319,15 +317,15 @@ class GaleziePl : public UkladPokrycia {
         if (postep_)
             postep_(najlepsze_, najlepszy_, 0);
 
-        if (!Redukuj(wolne, dostepne, kosztStaly_, stale_, przerwac_, przerwano_))
-            return wynik; // unreachable: the greedy cover exists
-        if (!przerwano_) {
+        // The greedy cover exists, so the reductions always leave a coverable model.
+        const bool mozliwe = Redukuj(wolne, dostepne, kosztStaly_, stale_, przerwac_, przerwano_);
+        if (mozliwe && !przerwano_) {
             Zbuduj(wolne, dostepne);
             std::vector<int> zachlanne = Zachlannie({}, {});
             Popraw(zachlanne);
             Nowe(zachlanne);
         }
-        if (cl_ > 0 && !przerwano_) {
+        if (mozliwe && cl_ > 0 && !przerwano_) {
             lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
             Wezel(kosztStaly_);
         }
