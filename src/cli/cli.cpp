@@ -1,12 +1,12 @@
 // Argument handling, the run, and the text and JSON reports of vyn-cli.
 #include "cli.h"
 
-#include "text/funkcja.h"
+#include "files/plik_vyn.h"
 #include "json.h"
 #include "qm/kodowanie.h"
-#include "files/plik_vyn.h"
 #include "qm/przebieg.h"
 #include "qm/weryfikacja.h"
+#include "text/funkcja.h"
 
 #include <cerrno>
 #include <chrono>
@@ -67,7 +67,7 @@ class ObserwatorCzasu : public ObserwatorPrzebiegu {
                           std::chrono::duration<double>(*limit));
     }
     void PrzetworzZdarzenia() override {
-        if (!koniec_ || (licznik_++ & 255) != 0)
+        if (!koniec_ || (licznik_++ & 15) != 0)
             return;
         if (std::chrono::steady_clock::now() >= *koniec_)
             flaga_.Ustaw();
@@ -136,6 +136,13 @@ void PiszTekst(const WynikMinimalizacji& w, std::ostream& o) {
     if (w.Przerwano && n == 0)
         o << "Postać minimalna: brak – minimalizację przerwano przed znalezieniem pokrycia "
              "funkcji.\n";
+    else if (w.Przerwano && w.KosztPostaci > 0 && w.KosztPostaci == w.DowiedzionaGranica)
+        o << "Uwaga: minimalizację przerwano; koszt postaci " << w.KosztPostaci
+          << " jest dowiedzionym minimum, lecz lista postaci minimalnych może być niepełna.\n";
+    else if (w.Przerwano && w.KosztPostaci > 0)
+        o << "Uwaga: minimalizację przerwano; koszt postaci " << w.KosztPostaci
+          << ", dowiedziona dolna granica " << w.DowiedzionaGranica << " (różnica co najwyżej "
+          << w.KosztPostaci - w.DowiedzionaGranica << ").\n";
     else if (w.Przerwano)
         o << "Uwaga: minimalizację przerwano; wynik może nie być minimalny.\n";
 }
@@ -158,7 +165,10 @@ void PiszJson(const WynikMinimalizacji& w, std::ostream& o) {
         .add("IloscMinimalnych", static_cast<long long>(w.IloscMinimalnych()))
         .add("DolnaGranica", static_cast<long long>(w.DolnaGranica))
         .add("Przerwano", w.Przerwano)
-        .add("Obcieto", w.Obcieto);
+        .add("Obcieto", w.Obcieto)
+        .add("KosztPostaci", static_cast<long long>(w.KosztPostaci))
+        .add("DowiedzionaGranica", static_cast<long long>(w.DowiedzionaGranica))
+        .add("MinimalnaDowiedziona", w.MinimalnaDowiedziona);
     j.write(o);
     o << '\n';
 }
@@ -250,8 +260,10 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
     WynikMinimalizacji wynik =
         Minimalizuj({opcje.Funkcja, dziesietny, kodowanie.Kodowanie}, obserwator, flaga);
     // A run stopped before any cover was found has no form to offer.
-    if (wynik.PostacieNiepelne)
+    if (wynik.PostacieNiepelne) {
         wynik.PostacieMinimalne.Wyczysc();
+        wynik.KosztPostaci = wynik.DowiedzionaGranica = 0;
+    }
     if (wynik.Stan == StanPrzebiegu::Odrzucony)
         return Blad(bledy, wynik.Komunikat);
 

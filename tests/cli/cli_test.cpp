@@ -20,7 +20,10 @@ TEST(cli_test, json_of_a_cyclic_function_has_exactly_the_promised_keys) {
                          "  \"IloscMinimalnych\": 2,\n"
                          "  \"DolnaGranica\": 6,\n"
                          "  \"Przerwano\": false,\n"
-                         "  \"Obcieto\": false\n"
+                         "  \"Obcieto\": false,\n"
+                         "  \"KosztPostaci\": 9,\n"
+                         "  \"DowiedzionaGranica\": 9,\n"
+                         "  \"MinimalnaDowiedziona\": true\n"
                          "}\n");
 }
 

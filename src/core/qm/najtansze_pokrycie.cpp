@@ -1,6 +1,7 @@
-// Branch and bound for the cheapest cover, with the classic reductions at every node.
+// Branch and bound for the cheapest cover on the linear relaxation, after the classic reductions.
 #include "qm/najtansze_pokrycie.h"
 
+#include "qm/pokrycie_lp.h"
 #include "qm/slowo.h"
 
 #include <algorithm>
@@ -24,9 +25,6 @@ void Ustaw(Bity& b, int i) {
 }
 void Zdejmij(Bity& b, int i) {
     b[static_cast<std::size_t>(i / 64)] &= ~(Slowo{1} << (i % 64));
-}
-bool Pusty(const Bity& b) {
-    return std::all_of(b.begin(), b.end(), [](Slowo s) { return s == 0; });
 }
 template <class B, class F> void DlaBitow(const B& b, F&& f) {
     for (std::size_t s = 0; s < b.size(); ++s)
@@ -58,10 +56,64 @@ class RzedyKolumn {
     std::unique_ptr<Slowo[]> dane_;
 };
 
+// A greedy cover: `pierwsze`, then the allowed row of the best score while columns remain; the
+// score is the value in `wartosci` (when given) first, then new columns per unit of cost.
+// Scores only fall as columns get covered, so a row taken from the heap whose fresh score
+// still beats the next one is the best (empty: some column has no allowed row).
+template <class Kolumny, class Dozwolony>
+std::vector<int> Zachlanne(int n, int kolumny, const std::vector<int>& koszt,
+                           Kolumny&& kolumnyWiersza, Dozwolony&& dozwolony,
+                           const std::vector<double>* wartosci, std::vector<int> wybrane) {
+    std::vector<char> pokryta(static_cast<std::size_t>(kolumny), 0);
+    int pozostalo = kolumny;
+    auto dodaj = [&](int r) {
+        kolumnyWiersza(r, [&](int c) {
+            if (!pokryta[static_cast<std::size_t>(c)]) {
+                pokryta[static_cast<std::size_t>(c)] = 1;
+                --pozostalo;
+            }
+        });
+    };
+    for (int r : wybrane)
+        dodaj(r);
+    auto ocena = [&](int r) {
+        int k = 0;
+        kolumnyWiersza(r, [&](int c) { k += !pokryta[static_cast<std::size_t>(c)]; });
+        if (k == 0)
+            return -1.0;
+        return (wartosci ? (*wartosci)[static_cast<std::size_t>(r)] * 1e6 : 0.0) +
+               static_cast<double>(k) / koszt[static_cast<std::size_t>(r)];
+    };
+    std::vector<std::pair<double, int>> kopiec;
+    for (int r = 0; r < n; ++r)
+        if (dozwolony(r))
+            if (const double o = ocena(r); o >= 0)
+                kopiec.emplace_back(o, -r);
+    std::make_heap(kopiec.begin(), kopiec.end());
+    while (pozostalo > 0) {
+        if (kopiec.empty())
+            return {};
+        std::pop_heap(kopiec.begin(), kopiec.end());
+        const int r = -kopiec.back().second;
+        kopiec.pop_back();
+        const double o = ocena(r);
+        if (o < 0)
+            continue;
+        if (!kopiec.empty() && o < kopiec.front().first) {
+            kopiec.emplace_back(o, -r);
+            std::push_heap(kopiec.begin(), kopiec.end());
+            continue;
+        }
+        wybrane.push_back(r);
+        dodaj(r);
+    }
+    return wybrane;
+}
+
 } // namespace
 
-// The rows and costs of a covering problem, with the reductions and the lower bound that
-// both the branch and bound and the ordered search use.
+// The rows and costs of a covering problem, with the reductions done before the branch and
+// bound.
 class UkladPokrycia {
   public:
     UkladPokrycia(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
@@ -105,14 +157,12 @@ class UkladPokrycia {
         return true;
     }
 
-    // The rows of each column to cover, among the usable rows.
-    // Blocks for the rows of each column, kept from call to call: the reductions use block 0,
-    // the branch and bound one per level of its recursion (a level keeps its block while the
-    // levels below it work).
-    RzedyKolumn& Roboczy(std::size_t poziom) const {
-        while (robocze_.size() <= poziom)
-            robocze_.push_back(std::make_unique<RzedyKolumn>(c_, wr_));
-        return *robocze_[poziom];
+    // The rows of each column to cover, among the usable rows: one block, reused from one
+    // round of reductions to the next.
+    RzedyKolumn& Roboczy() const {
+        if (!roboczy_)
+            roboczy_ = std::make_unique<RzedyKolumn>(c_, wr_);
+        return *roboczy_;
     }
     void WypelnijWierszeKolumn(const Bity& wolne, const Bity& dostepne, RzedyKolumn& wk) const {
         DlaBitow(wolne, [&](int c) { wk.Wyzeruj(c); });
@@ -124,11 +174,14 @@ class UkladPokrycia {
         });
     }
 
-    // Forced rows, dominated rows and dominated columns, until nothing changes. False when
-    // some column can no longer be covered.
-    bool Redukuj(Bity& wolne, Bity& dostepne, int& koszt, std::vector<int>& wybrane) const {
-        RzedyKolumn& wk = Roboczy(0);
-        for (bool zmiana = true; zmiana;) {
+    // Forced rows, dominated rows and dominated columns, until nothing changes (or `przerwac`
+    // answers true: what was done so far stands). False when some column can no longer be
+    // covered.
+    bool Redukuj(Bity& wolne, Bity& dostepne, int& koszt, std::vector<int>& wybrane,
+                 const std::function<bool()>& przerwac, bool& przerwano) const {
+        RzedyKolumn& wk = Roboczy();
+        auto stop = [&] { return przerwano = przerwano || (przerwac && przerwac()); };
+        for (bool zmiana = true; zmiana && !stop();) {
             zmiana = false;
             DlaBitow(dostepne, [&](int r) {
                 if (!Nowe(r, wolne))
@@ -163,7 +216,10 @@ class UkladPokrycia {
             // Only rows through a's first new column can hold all of a's new columns.
             std::vector<int> rzedy;
             DlaBitow(dostepne, [&](int r) { rzedy.push_back(r); });
-            for (int a : rzedy) {
+            for (std::size_t i = 0; i < rzedy.size(); ++i) {
+                const int a = rzedy[i];
+                if (i % 64 == 63 && stop())
+                    return true;
                 const int c = PierwszaNowa(a, wolne); // rows without new columns went above
                 if (c < 0)
                     continue;
@@ -186,7 +242,10 @@ class UkladPokrycia {
             std::vector<int> kolumny;
             DlaBitow(wolne, [&](int c) { kolumny.push_back(c); });
             Bity sasiednie(static_cast<std::size_t>(w_));
-            for (int u : kolumny) {
+            for (std::size_t i = 0; i < kolumny.size(); ++i) {
+                const int u = kolumny[i];
+                if (i % 64 == 63 && stop())
+                    return true;
                 const auto ru = wk[static_cast<std::size_t>(u)];
                 std::fill(sasiednie.begin(), sasiednie.end(), 0);
                 DlaBitow(ru, [&](int r) {
@@ -215,250 +274,329 @@ class UkladPokrycia {
         return true;
     }
 
-    // Lower bound on the cost still needed: the larger of the independent-columns bound and
-    // the sum of the cheapest shares.
-    double Granica(const Bity& wolne, const Bity& dostepne, const RzedyKolumn& wk) const {
-        std::vector<int> nowe(static_cast<std::size_t>(n_), 0);
-        DlaBitow(dostepne, [&](int r) { nowe[static_cast<std::size_t>(r)] = Nowe(r, wolne); });
-        std::vector<std::pair<int, int>> porzadek;              // (rows, column)
-        std::vector<double> y(static_cast<std::size_t>(c_), 0); // each column's cheapest share
-        double udzialy = 0;
-        DlaBitow(wolne, [&](int c) {
-            int ile = 0;
-            double udzial = std::numeric_limits<double>::max();
-            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
-                ++ile;
-                udzial = std::min(udzial, static_cast<double>(Koszt(r)) /
-                                              nowe[static_cast<std::size_t>(r)]);
-            });
-            udzialy += udzial;
-            y[static_cast<std::size_t>(c)] = udzial;
-            porzadek.emplace_back(ile, c);
-        });
-        std::sort(porzadek.begin(), porzadek.end());
-
-        // The shares are a feasible dual of the covering problem (no row pays more than its
-        // cost); raising each column's share until one of its rows is paid in full keeps it
-        // feasible and can only raise the bound.
-        std::vector<double> luz(static_cast<std::size_t>(n_), 0);
-        DlaBitow(dostepne, [&](int r) {
-            const int k = nowe[static_cast<std::size_t>(r)];
-            luz[static_cast<std::size_t>(r)] = k ? Koszt(r) : 0;
-        });
-        DlaBitow(dostepne, [&](int r) {
-            const Slowo* w = Wiersz(r);
-            for (int s = 0; s < w_; ++s)
-                for (Slowo x = w[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
-                    luz[static_cast<std::size_t>(r)] -=
-                        y[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))];
-        });
-        double dualna = 0;
-        for (const auto& [ile, c] : porzadek) {
-            double podwyzka = std::numeric_limits<double>::max();
-            DlaBitow(wk[static_cast<std::size_t>(c)], [&](int r) {
-                podwyzka = std::min(podwyzka, luz[static_cast<std::size_t>(r)]);
-            });
-            podwyzka = std::max(podwyzka, 0.0);
-            DlaBitow(wk[static_cast<std::size_t>(c)],
-                     [&](int r) { luz[static_cast<std::size_t>(r)] -= podwyzka; });
-            dualna += y[static_cast<std::size_t>(c)] + podwyzka;
-        }
-        udzialy = std::max(udzialy, dualna);
-
-        Bity uzyte(static_cast<std::size_t>(wr_), 0);
-        int niezalezne = 0;
-        for (const auto& [ile, c] : porzadek) {
-            const auto r = wk[static_cast<std::size_t>(c)];
-            bool wspolny = false;
-            for (std::size_t s = 0; s < r.size() && !wspolny; ++s)
-                wspolny = (r[s] & uzyte[s]) != 0;
-            if (wspolny)
-                continue;
-            int najtanszy = std::numeric_limits<int>::max();
-            DlaBitow(r, [&](int w) { najtanszy = std::min(najtanszy, Koszt(w)); });
-            niezalezne += najtanszy;
-            for (std::size_t s = 0; s < r.size(); ++s)
-                uzyte[s] |= r[s];
-        }
-        return std::max(udzialy, static_cast<double>(niezalezne));
-    }
-
     const std::vector<Slowo>& wiersze_;
     int c_, w_, n_ = 0, wr_ = 0;
     const std::vector<int>& koszt_;
-    mutable std::vector<std::unique_ptr<RzedyKolumn>> robocze_;
+    mutable std::unique_ptr<RzedyKolumn> roboczy_;
 };
 
-class Galezie : public UkladPokrycia {
+// Branch and bound on the linear relaxation. The root is reduced once (forced rows, row and
+// column dominance); the rows and columns left make the model. Each node solves the
+// relaxation from the basis its parent left, cuts when the relaxation (rounded up: costs
+// are whole numbers) reaches the best cover known, fixes out the rows whose reduced cost
+// alone would reach it, and branches on the most fractional undecided row, taking it first.
+// Every eighth node rounds its relaxation to a cover.
+class GaleziePl : public UkladPokrycia {
   public:
-    Galezie(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
-            const std::vector<int>& koszt, const std::function<bool()>& przerwac,
-            long long maksWezlow)
-        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac),
-          maksWezlow_(maksWezlow) {}
-
-    bool szukamIstnienia_ = false; // stop at the first cover within the cost
-    std::function<void(const std::vector<int>&)> lepsze_;
-
-    // Whether the columns of `wolne` can be covered with rows from `od` on at a cost of at
-    // most `budzet`; also true when the branches allowed ran out before an answer.
-    bool Istnieje(const Slowo* niepokryte, int od, int budzet) {
-        Bity wolne(niepokryte, niepokryte + w_);
-        Bity dostepne(static_cast<std::size_t>(wr_), 0);
-        for (int r = od; r < n_; ++r)
-            Ustaw(dostepne, r);
-        wynik_ = NajtanszePokrycie{};
-        wynik_.Koszt = budzet + 1;
-        znaleziono_ = wyczerpano_ = przerwano_ = false;
-        wezly_ = 0;
-        std::vector<int> wybrane;
-        Szukaj(std::move(wolne), std::move(dostepne), 0, wybrane);
-        return znaleziono_ || wyczerpano_;
-    }
+    GaleziePl(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
+              const std::vector<int>& koszt, const std::function<bool()>& przerwac,
+              const PostepPokrycia& postep)
+        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac), postep_(postep) {}
 
     NajtanszePokrycie Uruchom() {
+        NajtanszePokrycie wynik;
         Bity wolne(static_cast<std::size_t>(w_), 0);
         for (int c = 0; c < c_; ++c)
             Ustaw(wolne, c);
         Bity dostepne(static_cast<std::size_t>(wr_), 0);
         for (int r = 0; r < n_; ++r)
             Ustaw(dostepne, r);
-        Zachlannie(wolne);
-        std::vector<int> wybrane;
-        Szukaj(std::move(wolne), std::move(dostepne), 0, wybrane);
-        wynik_.Przerwano = przerwano_;
-        // Searched to the end: the cover found is cheapest, or there is none.
-        wynik_.Dokladny = !przerwano_ && !wyczerpano_;
-        std::sort(wynik_.Wiersze.begin(), wynik_.Wiersze.end());
-        return wynik_;
+        // A first cover at once, before the reductions.
+        std::vector<int> pierwsze = Zachlanne(
+            n_, c_, koszt_, [&](int r, auto&& f) { DlaBitow(std::span(Wiersz(r), w_), f); },
+            [](int) { return true; }, nullptr, {});
+        if (c_ > 0 && pierwsze.empty()) {
+            wynik.Dokladny = true; // some column has no row: there is no cover
+            return wynik;
+        }
+        najlepszy_ = 0;
+        for (int r : pierwsze)
+            najlepszy_ += Koszt(r);
+        najlepsze_ = pierwsze;
+        std::sort(najlepsze_.begin(), najlepsze_.end());
+        if (postep_)
+            postep_(najlepsze_, najlepszy_, 0);
+
+        // The greedy cover exists, so the reductions always leave a coverable model.
+        const bool mozliwe = Redukuj(wolne, dostepne, kosztStaly_, stale_, przerwac_, przerwano_);
+        if (mozliwe && !przerwano_) {
+            Zbuduj(wolne, dostepne);
+            std::vector<int> zachlanne = Zachlannie({}, {});
+            Popraw(zachlanne);
+            Nowe(zachlanne);
+        }
+        if (mozliwe && cl_ > 0 && !przerwano_) {
+            lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
+            Wezel(kosztStaly_);
+        }
+        wynik.Przerwano = przerwano_;
+        wynik.Dokladny = !przerwano_;
+        if (wynik.Dokladny && najlepszy_ > 0)
+            PodniesGranice(najlepszy_);
+        wynik.Koszt = najlepszy_;
+        wynik.Granica = granica_;
+        wynik.Wiersze = najlepsze_;
+        return wynik;
     }
 
   private:
-    // A first cover, cheapest share first: the bound the search starts from.
-    void Zachlannie(Bity wolne) {
-        int koszt = 0;
-        std::vector<int> wybrane;
-        while (!Pusty(wolne)) {
-            int najlepszy = -1;
-            double udzial = std::numeric_limits<double>::max();
-            for (int r = 0; r < n_; ++r) {
-                const int k = Nowe(r, wolne);
-                if (k && static_cast<double>(Koszt(r)) / k < udzial) {
-                    udzial = static_cast<double>(Koszt(r)) / k;
-                    najlepszy = r;
-                }
-            }
-            if (najlepszy < 0)
-                return; // some column has no row: no cover at all
-            koszt += Koszt(najlepszy);
-            wybrane.push_back(najlepszy);
-            Pokryj(najlepszy, wolne);
-        }
-        wynik_.Koszt = koszt;
-        wynik_.Wiersze = wybrane;
-        if (lepsze_ && koszt > 0)
-            lepsze_(wybrane);
+    // The model: the rows and columns left after the root reductions, renumbered.
+    void Zbuduj(const Bity& wolne, const Bity& dostepne) {
+        std::vector<int> numer(static_cast<std::size_t>(c_), -1);
+        DlaBitow(wolne, [&](int c) { numer[static_cast<std::size_t>(c)] = cl_++; });
+        wl_ = (cl_ + 63) / 64;
+        DlaBitow(dostepne, [&](int r) {
+            Bity w(static_cast<std::size_t>(wl_), 0);
+            const Slowo* wr = Wiersz(r);
+            for (int s = 0; s < w_; ++s)
+                for (Slowo x = wr[s] & wolne[static_cast<std::size_t>(s)]; x; x &= x - 1)
+                    Ustaw(w, numer[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
+            wierszeLp_.insert(wierszeLp_.end(), w.begin(), w.end());
+            oryginal_.push_back(r);
+            kosztLp_.push_back(Koszt(r));
+        });
+        nl_ = static_cast<int>(oryginal_.size());
+        poczatek_.assign(static_cast<std::size_t>(cl_) + 1, 0);
+        for (int j = 0; j < nl_; ++j)
+            DlaBitowLp(j, [&](int c) { ++poczatek_[static_cast<std::size_t>(c) + 1]; });
+        for (int c = 0; c < cl_; ++c)
+            poczatek_[static_cast<std::size_t>(c) + 1] += poczatek_[static_cast<std::size_t>(c)];
+        rzedy_.resize(poczatek_.back());
+        std::vector<int> wstaw(poczatek_.begin(), poczatek_.end() - 1);
+        for (int j = 0; j < nl_; ++j)
+            DlaBitowLp(j, [&](int c) {
+                rzedy_[static_cast<std::size_t>(wstaw[static_cast<std::size_t>(c)]++)] = j;
+            });
+    }
+    template <class F> void DlaBitowLp(int j, F&& f) const {
+        const Slowo* w =
+            wierszeLp_.data() + static_cast<std::size_t>(j) * static_cast<std::size_t>(wl_);
+        for (int s = 0; s < wl_; ++s)
+            for (Slowo x = w[s]; x; x &= x - 1)
+                f(s * 64 + __builtin_ctzll(x));
     }
 
-    void Szukaj(Bity wolne, Bity dostepne, int koszt, std::vector<int>& wybrane) {
-        if (przerwano_ || wyczerpano_ || (znaleziono_ && szukamIstnienia_))
+    // A cover of the model's columns: `pierwsze` first, then, while columns remain, the row
+    // of the highest value in `wartosci` (when given) or of the cheapest share.
+    std::vector<int> Zachlannie(const std::vector<int>& pierwsze,
+                                const std::vector<double>& wartosci) {
+        return Zachlanne(
+            nl_, cl_, kosztLp_, [&](int j, auto&& f) { DlaBitowLp(j, f); },
+            [&](int j) { return !lp_ || lp_->Stan(j) != LpPokrycia::Wiersz::Wylaczony; },
+            wartosci.empty() ? nullptr : &wartosci, pierwsze);
+    }
+
+    // Drops each row whose columns the others cover, or swaps it for a cheaper one that covers
+    // every column only it covered, dearest rows first, sweeping until neither helps.
+    void Popraw(std::vector<int>& wybrane) {
+        std::vector<int> licznik(static_cast<std::size_t>(cl_), 0);
+        for (int j : wybrane)
+            DlaBitowLp(j, [&](int c) { ++licznik[static_cast<std::size_t>(c)]; });
+        std::vector<char> jest(static_cast<std::size_t>(nl_), 0);
+        for (int j : wybrane)
+            jest[static_cast<std::size_t>(j)] = 1;
+        for (bool zmiana = true; zmiana && !(przerwac_ && przerwac_());) {
+            zmiana = false;
+            std::sort(wybrane.begin(), wybrane.end(), [&](int a, int b) {
+                return kosztLp_[static_cast<std::size_t>(a)] >
+                       kosztLp_[static_cast<std::size_t>(b)];
+            });
+            for (std::size_t i = 0; i < wybrane.size(); ++i) {
+                const int j = wybrane[i];
+                std::vector<int> jedyne;
+                DlaBitowLp(j, [&](int c) {
+                    if (licznik[static_cast<std::size_t>(c)] == 1)
+                        jedyne.push_back(c);
+                });
+                int zamiana = -1;
+                if (!jedyne.empty()) {
+                    // The cheapest row through the first such column holding them all.
+                    const int c0 = jedyne.front();
+                    for (int k = poczatek_[static_cast<std::size_t>(c0)];
+                         k < poczatek_[static_cast<std::size_t>(c0) + 1]; ++k) {
+                        const int s = rzedy_[static_cast<std::size_t>(k)];
+                        if (jest[static_cast<std::size_t>(s)] ||
+                            kosztLp_[static_cast<std::size_t>(s)] >=
+                                kosztLp_[static_cast<std::size_t>(j)] ||
+                            (zamiana >= 0 && kosztLp_[static_cast<std::size_t>(s)] >=
+                                                 kosztLp_[static_cast<std::size_t>(zamiana)]) ||
+                            (lp_ && lp_->Stan(s) == LpPokrycia::Wiersz::Wylaczony))
+                            continue;
+                        const Slowo* ws = wierszeLp_.data() + static_cast<std::size_t>(s) *
+                                                                  static_cast<std::size_t>(wl_);
+                        if (std::all_of(jedyne.begin(), jedyne.end(),
+                                        [&](int c) { return ws[c / 64] >> (c % 64) & 1; }))
+                            zamiana = s;
+                    }
+                    if (zamiana < 0)
+                        continue;
+                }
+                DlaBitowLp(j, [&](int c) { --licznik[static_cast<std::size_t>(c)]; });
+                jest[static_cast<std::size_t>(j)] = 0;
+                if (zamiana >= 0) {
+                    DlaBitowLp(zamiana, [&](int c) { ++licznik[static_cast<std::size_t>(c)]; });
+                    jest[static_cast<std::size_t>(zamiana)] = 1;
+                    wybrane[i] = zamiana;
+                } else {
+                    wybrane[i] = -1;
+                }
+                zmiana = true;
+            }
+            std::erase(wybrane, -1);
+        }
+    }
+
+    // A cover of the model (rows by model number) met: kept when cheaper.
+    void Nowe(const std::vector<int>& wybrane) {
+        int koszt = kosztStaly_;
+        for (int j : wybrane)
+            koszt += kosztLp_[static_cast<std::size_t>(j)];
+        if (najlepszy_ > 0 && koszt >= najlepszy_)
             return;
-        if (przerwac_ && przerwac_()) {
+        najlepszy_ = koszt;
+        najlepsze_ = stale_;
+        for (int j : wybrane)
+            najlepsze_.push_back(oryginal_[static_cast<std::size_t>(j)]);
+        std::sort(najlepsze_.begin(), najlepsze_.end());
+        if (postep_)
+            postep_(najlepsze_, najlepszy_, std::min(granica_, najlepszy_));
+    }
+
+    void PodniesGranice(int g) {
+        if (najlepszy_ > 0)
+            g = std::min(g, najlepszy_);
+        if (g <= granica_)
+            return;
+        granica_ = g;
+        if (postep_)
+            postep_(najlepsze_, najlepszy_, granica_);
+    }
+
+    // The bound proven while the search stands at this node: no part of the tree left to
+    // search can hold a cover cheaper than the least bound of a node on the path whose
+    // other branch is still to come, or of the node itself.
+    void OdswiezGranice(int biezaca) {
+        int g = biezaca;
+        for (const auto& [dolna, otwarta] : sciezka_)
+            if (otwarta)
+                g = std::min(g, dolna);
+        PodniesGranice(g);
+    }
+
+    static double Ocena(double v) { return 0.5 - std::abs(v - 0.5); }
+
+    void Wezel(int dolnaRodzica) {
+        if (przerwano_)
+            return;
+        const LpPokrycia::Wynik w = lp_->Rozwiaz();
+        if (w == LpPokrycia::Wynik::Przerwane) {
             przerwano_ = true;
             return;
         }
-        if (++wezly_ > maksWezlow_) {
-            wyczerpano_ = true;
+        if (w == LpPokrycia::Wynik::Niemozliwe)
             return;
-        }
-        const std::size_t ileWybranych = wybrane.size();
-        if (Redukuj(wolne, dostepne, koszt, wybrane)) {
-            if (Pusty(wolne)) {
-                if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
-                    wynik_.Koszt = koszt;
-                    wynik_.Wiersze = wybrane;
-                    znaleziono_ = true;
-                    if (lepsze_)
-                        lepsze_(wybrane);
-                }
-            } else if (wynik_.Koszt == 0 || koszt < wynik_.Koszt) {
-                RzedyKolumn& wk = Roboczy(++poziom_);
-                WypelnijWierszeKolumn(wolne, dostepne, wk);
-                // Only a strictly cheaper cover is of interest; costs are whole numbers.
-                if (wynik_.Koszt == 0 ||
-                    koszt + Granica(wolne, dostepne, wk) <= wynik_.Koszt - 1 + 1e-6)
-                    Rozgalez(wolne, dostepne, koszt, wybrane, wk);
-                --poziom_;
-            }
-        }
-        wybrane.resize(ileWybranych);
-    }
+        const bool optimum = w == LpPokrycia::Wynik::Optimum;
+        const double wartosc = optimum ? lp_->Wartosc() + kosztStaly_ : dolnaRodzica;
+        const int dolna = std::max(dolnaRodzica, CalaGranica(wartosc));
+        if (sciezka_.empty())
+            PodniesGranice(dolna);
+        if (najlepszy_ > 0 && dolna >= najlepszy_)
+            return;
+        ++wezly_;
 
-    // Each row of the column with the fewest rows in turn, cheapest share first; the rows
-    // already tried stay out of the later branches.
-    void Rozgalez(const Bity& wolne, Bity dostepne, int koszt, std::vector<int>& wybrane,
-                  const RzedyKolumn& wk) {
-        int kolumna = -1, najmniej = std::numeric_limits<int>::max();
-        DlaBitow(wolne, [&](int c) {
-            int ile = 0;
-            for (Slowo s : wk[static_cast<std::size_t>(c)])
-                ile += Jedynki(s);
-            if (ile < najmniej) {
-                najmniej = ile;
-                kolumna = c;
+        std::vector<double> x(static_cast<std::size_t>(nl_), 0.0);
+        int galaz = -1;
+        double najwieksza = -1;
+        for (int j = 0; j < nl_; ++j) {
+            const auto stan = lp_->Stan(j);
+            x[static_cast<std::size_t>(j)] = stan == LpPokrycia::Wiersz::Wlaczony ? 1.0
+                                             : stan == LpPokrycia::Wiersz::Wylaczony
+                                                 ? 0.0
+                                                 : (optimum ? lp_->Wartosci()[j] : 0.5);
+            const double v = x[static_cast<std::size_t>(j)];
+            if (stan == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6 &&
+                Ocena(v) > najwieksza) {
+                najwieksza = Ocena(v);
+                galaz = j;
             }
-        });
-        std::vector<std::pair<double, int>> kandydaci;
-        DlaBitow(wk[static_cast<std::size_t>(kolumna)], [&](int r) {
-            kandydaci.emplace_back(static_cast<double>(Koszt(r)) / Nowe(r, wolne), r);
-        });
-        std::sort(kandydaci.begin(), kandydaci.end());
-        for (const auto& [udzial, r] : kandydaci) {
-            Bity dalej = wolne;
-            Pokryj(r, dalej);
-            Bity bez = dostepne;
-            Zdejmij(bez, r);
-            wybrane.push_back(r);
-            Szukaj(std::move(dalej), std::move(bez), koszt + Koszt(r), wybrane);
-            wybrane.pop_back();
-            if (przerwano_ || wyczerpano_ || (znaleziono_ && szukamIstnienia_))
-                return;
-            Zdejmij(dostepne, r);
         }
+        // A whole solution: its rows with value 1 make a cover (or rounding finds one).
+        if (galaz < 0 || wezly_ % 8 == 1) {
+            std::vector<int> pierwsze;
+            for (int j = 0; j < nl_; ++j)
+                if (x[static_cast<std::size_t>(j)] > 1 - 1e-6)
+                    pierwsze.push_back(j);
+            std::vector<int> pokrycie = Zachlannie(pierwsze, x);
+            if (!pokrycie.empty()) {
+                Popraw(pokrycie);
+                Nowe(pokrycie);
+            }
+            if (galaz < 0 || (najlepszy_ > 0 && dolna >= najlepszy_))
+                return;
+        }
+
+        // Rows fixed out (or in) by their reduced cost for the subtree.
+        std::vector<std::pair<int, LpPokrycia::Wiersz>> ustalone;
+        if (optimum && najlepszy_ > 0) {
+            const double* d = lp_->KosztyZredukowane();
+            for (int j = 0; j < nl_; ++j) {
+                if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny)
+                    continue;
+                const double v = x[static_cast<std::size_t>(j)];
+                if (v < 1e-9 && wartosc + d[j] > najlepszy_ - 1 + TolerancjaLp)
+                    ustalone.emplace_back(j, LpPokrycia::Wiersz::Wylaczony);
+                else if (v > 1 - 1e-9 && wartosc - d[j] > najlepszy_ - 1 + TolerancjaLp)
+                    ustalone.emplace_back(j, LpPokrycia::Wiersz::Wlaczony);
+            }
+            for (const auto& [j, s] : ustalone)
+                lp_->Ustaw(j, s);
+        }
+
+        const std::vector<unsigned char> baza = lp_->Baza();
+        sciezka_.emplace_back(dolna, true);
+        lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wlaczony);
+        Wezel(dolna);
+        sciezka_.back().second = false;
+        if (!przerwano_) {
+            OdswiezGranice(dolna);
+            if (najlepszy_ == 0 || dolna < najlepszy_) {
+                lp_->Przywroc(baza);
+                lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wylaczony);
+                Wezel(dolna);
+            }
+        }
+        sciezka_.pop_back();
+        lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wolny);
+        for (const auto& [j, s] : ustalone)
+            lp_->Ustaw(j, LpPokrycia::Wiersz::Wolny);
     }
 
     const std::function<bool()>& przerwac_;
-    NajtanszePokrycie wynik_;
-    bool znaleziono_ = false;
-    bool przerwano_ = false;
-    long long maksWezlow_;
+    const PostepPokrycia& postep_;
+    int kosztStaly_ = 0;
+    std::vector<int> stale_; // rows forced at the root
+    int cl_ = 0, wl_ = 0, nl_ = 0;
+    std::vector<Slowo> wierszeLp_;
+    std::vector<int> oryginal_, kosztLp_, poczatek_, rzedy_;
+    std::unique_ptr<LpPokrycia> lp_;
+    int najlepszy_ = 0;
+    std::vector<int> najlepsze_;
+    int granica_ = 0;
+    std::vector<std::pair<int, bool>> sciezka_;
     long long wezly_ = 0;
-    bool wyczerpano_ = false;
-    std::size_t poziom_ = 0; // recursion level: block 0 belongs to the reductions
+    bool przerwano_ = false;
 };
 
-OszacowaniePokrycia::OszacowaniePokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny,
-                                         int slowa, const std::vector<int>& koszt,
-                                         long long maksWezlow)
-    : galezie_(std::make_unique<Galezie>(wiersze, kolumny, slowa, koszt, brak_, maksWezlow)) {
-    galezie_->szukamIstnienia_ = true;
-}
-
-OszacowaniePokrycia::~OszacowaniePokrycia() = default;
-
-bool OszacowaniePokrycia::Mozliwe(const std::uint64_t* niepokryte, int od, int budzet) {
-    return galezie_->Istnieje(niepokryte, od, budzet);
-}
-
-NajtanszePokrycie
-ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
-                        const std::vector<int>& koszt, const std::function<bool()>& przerwac,
-                        long long maksWezlow,
-                        const std::function<void(const std::vector<int>&)>& lepsze) {
-    if (koszt.empty())
-        return {};
-    Galezie g(wiersze, kolumny, slowa, koszt, przerwac, maksWezlow);
-    g.lepsze_ = lepsze;
+NajtanszePokrycie ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny,
+                                          int slowa, const std::vector<int>& koszt,
+                                          const std::function<bool()>& przerwac,
+                                          const PostepPokrycia& postep) {
+    if (koszt.empty()) {
+        NajtanszePokrycie wynik;
+        wynik.Dokladny = kolumny == 0;
+        return wynik;
+    }
+    GaleziePl g(wiersze, kolumny, slowa, koszt, przerwac, postep);
     return g.Uruchom();
 }
 

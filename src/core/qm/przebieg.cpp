@@ -1,12 +1,12 @@
 // The run driver: stages in order, gauge values, stage texts, details rows, abort handling.
 #include "qm/przebieg.h"
 
-#include "text/funkcja.h"
 #include "qm/kanoniczna.h"
 #include "qm/slowo.h"
 #include "qm/tablica_pomocnicza.h"
 #include "qm/weryfikacja.h"
 #include "qm/wybor_postaci.h"
+#include "text/funkcja.h"
 #include "zaokraglenie.h"
 
 #include <algorithm>
@@ -108,6 +108,9 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     wynik.NajlepszaDlugosc = wybor.NajlepszaDlugosc;
     wynik.Obcieto = wybor.Obcieto;
     wynik.Przerwano = wynik.Przerwano || wybor.Przerwano;
+    wynik.KosztPostaci = wybor.KosztPostaci;
+    wynik.DowiedzionaGranica = wybor.DowiedzionaGranica;
+    wynik.MinimalnaDowiedziona = wybor.MinimalnaDowiedziona && !wynik.Przerwano;
     if (wynik.Przerwano && !wynik.PostacieMinimalne.empty()) {
         std::vector<std::uint32_t> mintermy;
         for (std::uint32_t m : kanoniczna.Mintermy)

@@ -1,12 +1,14 @@
 // The cover search as an explicit stack, with the dead-branch and lower-bound cuts.
 #include "qm/szukaj_pokrycia.h"
 
-#include "text/funkcja.h"
 #include "granice.h"
 #include "qm/najtansze_pokrycie.h"
+#include "qm/pokrycie_lp.h"
 #include "qm/slowo.h"
+#include "text/funkcja.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <memory>
 
@@ -15,9 +17,6 @@ namespace vyn {
 namespace {
 
 using Slowo = std::uint64_t;
-
-// Branches one test of a search step may spend before the step is walked anyway.
-constexpr long long MaksWezlowTestu = 2000;
 
 // Column-to-row structures are only built while they stay this small (in 64-bit words).
 constexpr std::size_t MaksSlowOgraniczenia = std::size_t{1} << 24;
@@ -31,6 +30,7 @@ class Szukanie {
         const int l = static_cast<int>(k.Kodowanie.size());
         literyIstotnych_ = IloscZnakow(k.ImplikantyIstotne);
         grupyIstotnych_ = k.ImplikantyIstotne.empty() ? 0 : PoliczGrupy(k.ImplikantyIstotne);
+        kosztIstotnych_ = literyIstotnych_ + grupyIstotnych_;
 
         // Columns renumbered by increasing number of covering rows: the lower bound then
         // meets the hardest columns first.
@@ -139,15 +139,16 @@ class Szukanie {
             k_.NaStarcie();
         if (c_ == 0)
             return std::move(wynik_); // nothing left to cover: no row can add coverage
+        NajtanszePokrycie optimum;
         if (k_.Przycinaj) {
-            oszacowanie_ =
-                std::make_unique<OszacowaniePokrycia>(wiersze_, c_, w_, koszt_, MaksWezlowTestu);
-            niepokryte_.assign(static_cast<std::size_t>(w_), 0);
             // The least cost first: then only covers of that cost are ever recorded.
             // Each better cover found on the way shows in the labels, as a form found so far.
-            auto lepsze = [this](const std::vector<int>& wiersze) {
-                if (!k_.Etykieta)
+            auto postep = [this](const std::vector<int>& wiersze, int koszt, int granica) {
+                if (k_.Oszacowanie && koszt > 0)
+                    k_.Oszacowanie(kosztIstotnych_ + koszt, kosztIstotnych_ + granica);
+                if (!k_.Etykieta || koszt == pokazany_)
                     return;
+                pokazany_ = koszt;
                 int litery = literyIstotnych_;
                 for (int r : wiersze)
                     litery += koszt_[static_cast<std::size_t>(r)] - 1;
@@ -156,23 +157,22 @@ class Szukanie {
                                                          static_cast<int>(wiersze.size())));
                 k_.Etykieta(4, "minimalnych: 1");
             };
-            const NajtanszePokrycie optimum =
-                ZnajdzNajtanszePokrycie(wiersze_, c_, w_, koszt_, k_.Przerwac, 200000, lepsze);
+            optimum = ZnajdzNajtanszePokrycie(wiersze_, c_, w_, koszt_, k_.Przerwac, postep);
+            granica_ = optimum.Granica;
             if (optimum.Przerwano) {
+                // Stopped before the ordered search: the best cover found so far is the form.
                 wynik_.Przerwano = true;
-                if (optimum.Koszt) {
-                    // Stopped before the ordered search: keep the best cover found so far.
-                    for (std::size_t i = 0; i < optimum.Wiersze.size(); ++i)
-                        wierszPoziomu_[i + 1] = optimum.Wiersze[i];
-                    Zapisz(static_cast<int>(optimum.Wiersze.size()), optimum.Koszt);
-                }
+                ZapiszNajtansze(optimum);
             } else if (optimum.Koszt == 0) {
                 return std::move(wynik_); // some column has no row: there is no cover
             } else {
-                // The cost of a real cover bounds the search from its first step; covers of
-                // that cost are recorded as they come, cheaper ones replace them.
+                // Only covers of the least cost are recorded, as the search meets them.
                 najlepsza_ = optimum.Koszt;
-                znaneOptimum_ = optimum.Dokladny;
+                znaneOptimum_ = true;
+                lp_ = std::make_unique<LpPokrycia>(wiersze_, c_, w_, koszt_, k_.Przerwac);
+                niepokryte_.assign(static_cast<std::size_t>(w_), 0);
+                pokrycie_.assign(static_cast<std::size_t>(c_), 0.0);
+                punkty_.resize(static_cast<std::size_t>(n_) + 2);
             }
         }
         for (int start = 0; start < n_ && !wynik_.Przerwano && !gotowe_; ++start) {
@@ -199,7 +199,17 @@ class Szukanie {
                 }
             }
         }
+        // Stopped before the search met a form of the least cost: the solver's cover stands.
+        if (wynik_.Reszty.empty() && optimum.Koszt > 0)
+            ZapiszNajtansze(optimum);
         wynik_.NajlepszaDlugosc = najlepsza_;
+        if (najlepsza_ > 0) {
+            wynik_.KosztPostaci = kosztIstotnych_ + najlepsza_;
+            wynik_.Granica = kosztIstotnych_ + (k_.Przycinaj       ? granica_
+                                                : wynik_.Przerwano ? 0
+                                                                   : najlepsza_);
+            wynik_.Dowiedziona = !wynik_.Przerwano && wynik_.Granica == wynik_.KosztPostaci;
+        }
         return std::move(wynik_);
     }
 
@@ -263,18 +273,95 @@ class Szukanie {
                 return false;
         if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, Prog() - koszt))
             return false;
-        if (najlepsza_ != 0 && oszacowanie_) {
+        if (lp_) {
             for (int k = 0; k < w_; ++k)
                 niepokryte_[static_cast<std::size_t>(k)] = ~dziecko[k];
             if (c_ % 64)
                 niepokryte_[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
-            // The reductions and bound of the cheapest-cover search see through rows and
-            // columns that the simple bounds count twice; where they are not enough, its
-            // branches do: a branch is only walked when some cover within the cost lies below.
-            if (!oszacowanie_->Mozliwe(niepokryte_.data(), r + 1, Prog() - koszt))
+            // The relaxation over the rows after r sees through rows and columns that the
+            // simple bounds count twice.
+            // Prices from an earlier relaxation bound this one too, at a fraction of a solve.
+            // A point of the last relaxation that still fits here, within the cost, shows
+            // that this one cannot cut.
+            auto& punkt = punkty_[du + 1];
+            for (const auto* z : {&punkty_[du], &punkty_[du + 1]})
+                if (PunktPasuje(r, dziecko, Prog() - koszt, *z)) {
+                    // Kept for the children, row r dropped.
+                    if (z != &punkt)
+                        punkt = *z;
+                    std::erase_if(punkt, [r](const auto& px) { return px.first == r; });
+                    return true;
+                }
+            if (!ceny_.empty() && CalaGranica(GranicaCen(r, niepokryte_.data())) > Prog() - koszt)
                 return false;
+            lp_->Wymagaj(niepokryte_.data());
+            for (; odLp_ < r + 1; ++odLp_)
+                lp_->Ustaw(odLp_, LpPokrycia::Wiersz::Wylaczony);
+            for (; odLp_ > r + 1; --odLp_)
+                lp_->Ustaw(odLp_ - 1, LpPokrycia::Wiersz::Wolny);
+            switch (lp_->Rozwiaz()) {
+            case LpPokrycia::Wynik::Przerwane:
+                wynik_.Przerwano = true;
+                return false;
+            case LpPokrycia::Wynik::Niemozliwe:
+                return false;
+            case LpPokrycia::Wynik::Optimum:
+                ceny_.assign(lp_->Ceny(), lp_->Ceny() + c_);
+                punkt.clear();
+                for (int p = r + 1; p < n_; ++p)
+                    if (lp_->Wartosci()[p] > 1e-9)
+                        punkt.emplace_back(p, lp_->Wartosci()[p]);
+                if (CalaGranica(lp_->Wartosc()) > Prog() - koszt)
+                    return false;
+                break;
+            case LpPokrycia::Wynik::Blad:
+                break;
+            }
         }
         return true;
+    }
+
+    // Whether the kept relaxation point, on rows after r only, covers every column outside
+    // `pokryte` at a cost within `zapas`.
+    bool PunktPasuje(int r, const Slowo* pokryte, int zapas,
+                     const std::vector<std::pair<int, double>>& punkt_) {
+        // Row r itself may be dropped from it: its columns are covered.
+        if (punkt_.empty() || punkt_.front().first < r)
+            return false;
+        double wartosc = 0;
+        std::fill(pokrycie_.begin(), pokrycie_.end(), 0.0);
+        for (const auto& px : punkt_) {
+            const int p = px.first;
+            const double x = px.second;
+            if (p == r)
+                continue;
+            wartosc += x * koszt_[static_cast<std::size_t>(p)];
+            DlaBitow(Wiersz(p), [&](int c) { pokrycie_[static_cast<std::size_t>(c)] += x; });
+        }
+        if (wartosc > zapas + 1e-9)
+            return false;
+        for (int c = 0; c < c_; ++c)
+            if (!(pokryte[c / 64] >> (c % 64) & 1) &&
+                pokrycie_[static_cast<std::size_t>(c)] < 1 - 1e-9)
+                return false;
+        return true;
+    }
+
+    // The Lagrangian bound of prices y >= 0 on the columns `wolne` to cover with the rows after
+    // r: sum of y over those columns, less what each row would be overpaid.
+    double GranicaCen(int r, const Slowo* wolne) {
+        double suma = 0;
+        DlaBitow(wolne, [&](int c) { suma += std::max(0.0, ceny_[static_cast<std::size_t>(c)]); });
+        for (int p = r + 1; p < n_; ++p) {
+            const Slowo* w = Wiersz(p);
+            double zaplata = 0;
+            for (int s = 0; s < w_; ++s)
+                for (Slowo x = w[s] & wolne[s]; x; x &= x - 1)
+                    zaplata +=
+                        std::max(0.0, ceny_[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
+            suma -= std::max(0.0, zaplata - koszt_[static_cast<std::size_t>(p)]);
+        }
+        return suma;
     }
 
     // Whether the columns outside `pokryte` might still be covered by rows after r within
@@ -358,6 +445,14 @@ class Szukanie {
         return true;
     }
 
+    void ZapiszNajtansze(const NajtanszePokrycie& p) {
+        if (p.Koszt == 0)
+            return;
+        for (std::size_t i = 0; i < p.Wiersze.size(); ++i)
+            wierszPoziomu_[i + 1] = p.Wiersze[i];
+        Zapisz(static_cast<int>(p.Wiersze.size()), p.Koszt);
+    }
+
     void Zapisz(int poziom, int koszt) {
         std::string t;
         for (int d = 1; d <= poziom; ++d) {
@@ -397,7 +492,15 @@ class Szukanie {
     bool znaneOptimum_ = false;      // najlepsza_ is the least cost of any cover
     bool etykietyUstawione_ = false; // the labels show the cost being recorded
     bool gotowe_ = false;
-    std::unique_ptr<OszacowaniePokrycia> oszacowanie_;
+    std::unique_ptr<LpPokrycia> lp_;
+    std::vector<double> ceny_; // the column prices of the last relaxation solved
+    // By level: the rows above 0 of a relaxation point that fits the cover of that level.
+    std::vector<std::vector<std::pair<int, double>>> punkty_;
+    std::vector<double> pokrycie_;
+    int odLp_ = 0;    // the model's rows before this position are fixed out
+    int granica_ = 0; // proven bound on the core's least cost
+    int kosztIstotnych_ = 0;
+    int pokazany_ = 0; // the cost the labels show
     std::vector<Slowo> niepokryte_;
     std::vector<Slowo> wiersze_, martwe_, wierszeKolumny_, uzyte_, pokryte_;
     std::vector<std::string> litery_;

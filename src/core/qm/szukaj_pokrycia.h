@@ -26,6 +26,11 @@ struct WynikSzukania {
     int NajlepszaDlugosc = 0; // 0: no complete cover found
     bool Obcieto = false;     // more forms of the best cost than were kept
     bool Przerwano = false;
+    // Whole-form cost (essential part included) of the forms kept, the proven lower bound on
+    // the least cost, and whether the two meet with the search run to its end.
+    int KosztPostaci = 0;
+    int Granica = 0;
+    bool Dowiedziona = false;
 };
 
 struct KontekstSzukania {
@@ -34,6 +39,7 @@ struct KontekstSzukania {
     std::function<bool()> Przerwac;                        // polled at every step
     std::function<void()> NaStarcie;                       // before each top-level row
     std::function<void(int, const std::string&)> Etykieta; // progress labels 2, 3, 4
+    std::function<void(int, int)> Oszacowanie; // best whole-form cost and bound, as they improve
     bool Przycinaj = true; // apply the two cuts (tests compare with and without)
     std::size_t MaksPostaci = vyn::MaksPostaci;
 };

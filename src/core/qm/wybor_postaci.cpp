@@ -5,6 +5,7 @@
 #include "qm/slowo.h"
 #include "qm/szukaj_pokrycia.h"
 #include "qm/tablica_pokryc.h"
+#include "text/funkcja.h"
 
 namespace vyn {
 
@@ -36,6 +37,9 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
             tekstIstotnych.assign(1, '1');
         wynik.ImplikantyIstotne = tekstIstotnych;
         wynik.PostacieMinimalne.Dodaj(tekstIstotnych);
+        wynik.KosztPostaci = wynik.DowiedzionaGranica =
+            IloscZnakow(tekstIstotnych) + PoliczGrupy(tekstIstotnych);
+        wynik.MinimalnaDowiedziona = true;
         return wynik;
     }
 
@@ -53,6 +57,9 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
         kontekst.Przerwac = przerwac;
         kontekst.NaStarcie = [&] { obserwator.Etap("Wybieranie postaci minimalnych"); };
         kontekst.Etykieta = [&](int nr, const std::string& t) { obserwator.Etykieta(nr, t); };
+        kontekst.Oszacowanie = [&](int koszt, int granica) {
+            obserwator.Oszacowanie(koszt, granica);
+        };
         kontekst.Przycinaj = przycinaj;
         kontekst.MaksPostaci = maksPostaci;
         WynikSzukania szukanie = SzukajPokrycia(istotne.Rdzen, kontekst);
@@ -61,6 +68,9 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
         wynik.NajlepszaDlugosc = szukanie.NajlepszaDlugosc;
         wynik.Obcieto = szukanie.Obcieto;
         wynik.Przerwano = szukanie.Przerwano;
+        wynik.KosztPostaci = szukanie.KosztPostaci;
+        wynik.DowiedzionaGranica = szukanie.Granica;
+        wynik.MinimalnaDowiedziona = szukanie.Dowiedziona;
     } else {
         // Stopped while ordering: as if stopped before the first search step.
         wynik.Przerwano = true;

@@ -23,6 +23,9 @@ struct WynikWyboru {
     int NajlepszaDlugosc = 0;
     bool Obcieto = false;
     bool Przerwano = false;
+    int KosztPostaci = 0;       // whole form: letters + groups
+    int DowiedzionaGranica = 0; // no form costs less
+    bool MinimalnaDowiedziona = false;
     std::optional<std::string> Blad; // the chart would not fit in memory
 };
 

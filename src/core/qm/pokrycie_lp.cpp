@@ -1,0 +1,166 @@
+// The covering relaxation on COIN-OR's CLP (dual simplex, warm-started from the kept basis).
+#include "qm/pokrycie_lp.h"
+
+#include <ClpEventHandler.hpp>
+#include <ClpSimplex.hpp>
+#include <CoinPackedMatrix.hpp>
+
+#include <algorithm>
+
+namespace vyn {
+
+namespace {
+
+// Asks the caller whether to stop at the end of every few iterations.
+class Zatrzymanie : public ClpEventHandler {
+  public:
+    explicit Zatrzymanie(const std::function<bool()>* przerwac, bool* przerwano)
+        : przerwac_(przerwac), przerwano_(przerwano) {}
+    int event(Event e) override {
+        if (e != endOfIteration || !*przerwac_ || ++licznik_ % 4)
+            return -1;
+        if ((*przerwac_)()) {
+            *przerwano_ = true;
+            return 0; // status 5: stopped by the handler
+        }
+        return -1;
+    }
+    ClpEventHandler* clone() const override { return new Zatrzymanie(*this); }
+
+  private:
+    const std::function<bool()>* przerwac_;
+    bool* przerwano_;
+    unsigned licznik_ = 0;
+};
+
+} // namespace
+
+struct LpPokrycia::Model {
+    ClpSimplex lp;
+    std::function<bool()> przerwac;
+    bool przerwano = false;
+    int kolumny = 0;
+    std::vector<unsigned char> wymagana; // each column's current demand
+    std::vector<Wiersz> stany;
+    bool rozwiazany = false;
+    long long iteracje = 0;
+};
+
+LpPokrycia::LpPokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
+                       const std::vector<int>& koszt, const std::function<bool()>& przerwac)
+    : m_(std::make_unique<Model>()) {
+    const int n = static_cast<int>(koszt.size());
+    std::vector<CoinBigIndex> poczatki{0};
+    std::vector<int> indeksy;
+    for (int r = 0; r < n; ++r) {
+        const std::uint64_t* w = wiersze.data() + static_cast<std::size_t>(r) * slowa;
+        for (int s = 0; s < slowa; ++s)
+            for (std::uint64_t x = w[s]; x; x &= x - 1)
+                indeksy.push_back(s * 64 + __builtin_ctzll(x));
+        poczatki.push_back(static_cast<CoinBigIndex>(indeksy.size()));
+    }
+    std::vector<double> jedynki(indeksy.size(), 1.0);
+    std::vector<int> dlugosci(static_cast<std::size_t>(n));
+    for (int r = 0; r < n; ++r)
+        dlugosci[static_cast<std::size_t>(r)] = static_cast<int>(
+            poczatki[static_cast<std::size_t>(r) + 1] - poczatki[static_cast<std::size_t>(r)]);
+    CoinPackedMatrix macierz(true, kolumny, n, static_cast<CoinBigIndex>(indeksy.size()),
+                             jedynki.data(), indeksy.data(), poczatki.data(), dlugosci.data());
+    std::vector<double> dol(static_cast<std::size_t>(n), 0.0),
+        gora(static_cast<std::size_t>(n), 1.0);
+    std::vector<double> cel(koszt.begin(), koszt.end());
+    std::vector<double> popyt(static_cast<std::size_t>(kolumny), 1.0);
+    std::vector<double> bezGranicy(static_cast<std::size_t>(kolumny), COIN_DBL_MAX);
+    m_->lp.setLogLevel(0);
+    m_->lp.scaling(0); // every coefficient is 1
+    m_->lp.loadProblem(macierz, dol.data(), gora.data(), cel.data(), popyt.data(),
+                       bezGranicy.data());
+    m_->przerwac = przerwac;
+    Zatrzymanie z(&m_->przerwac, &m_->przerwano);
+    m_->lp.passInEventHandler(&z);
+    m_->kolumny = kolumny;
+    m_->wymagana.assign(static_cast<std::size_t>(kolumny), 1);
+    m_->stany.assign(static_cast<std::size_t>(n), Wiersz::Wolny);
+}
+
+LpPokrycia::~LpPokrycia() = default;
+
+void LpPokrycia::Wymagaj(const std::uint64_t* kolumny) {
+    for (int c = 0; c < m_->kolumny; ++c) {
+        const unsigned char w = kolumny[c / 64] >> (c % 64) & 1;
+        if (w != m_->wymagana[static_cast<std::size_t>(c)]) {
+            m_->wymagana[static_cast<std::size_t>(c)] = w;
+            m_->lp.setRowLower(c, w ? 1.0 : 0.0);
+        }
+    }
+}
+
+void LpPokrycia::Ustaw(int wiersz, Wiersz stan) {
+    auto& s = m_->stany[static_cast<std::size_t>(wiersz)];
+    if (s == stan)
+        return;
+    s = stan;
+    m_->lp.setColumnLower(wiersz, stan == Wiersz::Wlaczony ? 1.0 : 0.0);
+    m_->lp.setColumnUpper(wiersz, stan == Wiersz::Wylaczony ? 0.0 : 1.0);
+}
+
+LpPokrycia::Wiersz LpPokrycia::Stan(int wiersz) const {
+    return m_->stany[static_cast<std::size_t>(wiersz)];
+}
+
+LpPokrycia::Wynik LpPokrycia::Rozwiaz() {
+    m_->przerwano = false;
+    if (m_->przerwac && m_->przerwac())
+        return Wynik::Przerwane;
+    // Bounds changed since the last solve keep its basis dual feasible (costs never change).
+    // Work areas and the factorisation are kept from one solve to the next.
+    m_->lp.dual(0, m_->rozwiazany ? 7 : 1);
+    m_->rozwiazany = true;
+    m_->iteracje += m_->lp.numberIterations();
+    if (m_->przerwano)
+        return Wynik::Przerwane;
+    if (m_->lp.isProvenOptimal())
+        return Wynik::Optimum;
+    if (m_->lp.isProvenPrimalInfeasible())
+        return Wynik::Niemozliwe;
+    // Numerical trouble: once more from the slack basis, with the primal simplex.
+    m_->lp.allSlackBasis(true);
+    m_->lp.primal(0, 1);
+    m_->iteracje += m_->lp.numberIterations();
+    if (m_->przerwano)
+        return Wynik::Przerwane;
+    if (m_->lp.isProvenOptimal())
+        return Wynik::Optimum;
+    if (m_->lp.isProvenPrimalInfeasible())
+        return Wynik::Niemozliwe;
+    return Wynik::Blad;
+}
+
+double LpPokrycia::Wartosc() const {
+    return m_->lp.objectiveValue();
+}
+const double* LpPokrycia::Wartosci() const {
+    return m_->lp.primalColumnSolution();
+}
+const double* LpPokrycia::KosztyZredukowane() const {
+    return m_->lp.dualColumnSolution();
+}
+
+const double* LpPokrycia::Ceny() const {
+    return m_->lp.dualRowSolution();
+}
+
+std::vector<unsigned char> LpPokrycia::Baza() const {
+    const unsigned char* s = m_->lp.statusArray();
+    return {s, s + m_->lp.numberColumns() + m_->lp.numberRows()};
+}
+
+void LpPokrycia::Przywroc(const std::vector<unsigned char>& baza) {
+    m_->lp.copyinStatus(baza.data());
+}
+
+long long LpPokrycia::Iteracje() const {
+    return m_->iteracje;
+}
+
+} // namespace vyn
