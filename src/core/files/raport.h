@@ -32,6 +32,11 @@ struct DaneRaportu {
     std::string Funkcja;
     std::string KanonicznaLiterowa;
     std::string KanonicznaDziesietna;
+    // The don't-care terms, apart from the required ones; empty when the function has none.
+    std::string ObojetneLiterowo;
+    std::string ObojetneDziesietnie;
+    // For a function imported from PLA whose input names are not letters: "A = x0, B = x1".
+    std::string LegendaWejsc;
     std::string ProsteImplikanty;
     std::string ImplikantyIstotne;
     ListaPostaci PostacieMinimalne; // forms 1..IloscMinimalnych, as a run leaves them
@@ -40,6 +45,10 @@ struct DaneRaportu {
 
 // Heading of the decimal canonical form, printed under "i kanoniczna liczbowa".
 inline constexpr const char* NaglowekKanonicznejLiczbowej = "Postać kanoniczna liczbowa funkcji";
+// Headings of the don't-care terms, each under its canonical section when there are any.
+inline constexpr const char* NaglowekObojetnych = "Stany obojętne funkcji";
+inline constexpr const char* NaglowekObojetnychLiczbowo = "Stany obojętne funkcji (liczbowo)";
+inline constexpr const char* NaglowekLegendy = "Wejścia pliku PLA";
 
 std::vector<std::string> LinieRaportu(const DaneRaportu& dane, const WyborRaportu& wybor);
 
