@@ -39,15 +39,14 @@ std::optional<std::string> SprawdzDziesietna(std::string_view f) {
     return SprawdzZakres(f);
 }
 
-// Where the editor puts ";": once, after a non-empty function, never beside a separator.
+// Where the editor puts ";": once, after a non-empty function, never before a separator.
 std::optional<std::string> SprawdzSrednik(const CzesciFunkcji& czesci, char separator) {
     if (czesci.Obojetna.find(SeparatorObojetnych) != std::string_view::npos)
         return std::string(KomunikatDrugiSrednik);
     if (czesci.Wymagana.empty())
         return std::string(KomunikatSrednikNaPoczatku);
-    if (czesci.Wymagana.back() == separator ||
-        (!czesci.Obojetna.empty() && czesci.Obojetna.front() == separator))
-        return "Znak '" + std::string(1, separator) + "' obok średnika w funkcji";
+    if (!czesci.Obojetna.empty() && czesci.Obojetna.front() == separator)
+        return "Znak '" + std::string(1, separator) + "' po średniku w funkcji";
     return std::nullopt;
 }
 

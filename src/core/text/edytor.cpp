@@ -68,10 +68,10 @@ void WstawZnak(StanEdytora& s, char znak) {
     }
 }
 
-// A separator: never two side by side, never next to ";".
+// A separator: never two side by side, never right after ";" (the function part may end with
+// one, as a whole text may).
 void WstawSeparator(StanEdytora& s, char separator) {
-    if (ZnakPrzed(s) == separator || ZnakZa(s) == separator ||
-        ZnakPrzed(s) == SeparatorObojetnych || ZnakZa(s) == SeparatorObojetnych)
+    if (ZnakPrzed(s) == separator || ZnakZa(s) == separator || ZnakPrzed(s) == SeparatorObojetnych)
         return;
     Wstaw(s, separator);
     if (s.KolumnaKursora > s.SzerokoscWidoku) {
@@ -112,8 +112,8 @@ void UsunPrzedKursorem(StanEdytora& s, WynikKlawisza& w) {
 // Backspace keeps the text well formed: it does not join two groups that share a letter, and a
 // group (or number) deleted down to nothing goes together with the separator before it.
 //
-// With a don't-care part: ";" never comes first and never stands next to a separator, so a
-// number or group deleted beside it takes its separator along; deleting ";" itself joins the
+// With a don't-care part: ";" never comes first and no separator follows it, so the first
+// don't-care number or group deleted takes its separator along; deleting ";" itself joins the
 // two groups beside it, refused when they share a letter.
 void Backspace(StanEdytora& s, WynikKlawisza& w) {
     if (s.PozycjaKursora == 0)
@@ -131,7 +131,7 @@ void Backspace(StanEdytora& s, WynikKlawisza& w) {
     }
     UsunPrzedKursorem(s, w);
     const char separator = s.TrybDziesietny ? ',' : '+';
-    if (ZnakPrzed(s) == separator && (ZnakZa(s) == separator || ZnakZa(s) == SeparatorObojetnych))
+    if (ZnakPrzed(s) == separator && ZnakZa(s) == separator)
         UsunPrzedKursorem(s, w);
     if (ZnakPrzed(s) == SeparatorObojetnych && ZnakZa(s) == separator)
         s.Funkcja.erase(static_cast<std::size_t>(s.PozycjaKursora), 1);
@@ -140,7 +140,7 @@ void Backspace(StanEdytora& s, WynikKlawisza& w) {
     w.Przebuduj = true;
 }
 
-// ";" once, after a non-empty function and not beside a separator.
+// ";" once, after a non-empty function and not before a separator.
 bool Srednik(StanEdytora& s, WynikKlawisza& w) {
     if (s.Funkcja.find(SeparatorObojetnych) != std::string::npos) {
         w.Komunikat = KomunikatDrugiSrednik;
@@ -151,7 +151,7 @@ bool Srednik(StanEdytora& s, WynikKlawisza& w) {
         return false;
     }
     const char separator = s.TrybDziesietny ? ',' : '+';
-    if (ZnakPrzed(s) == separator || ZnakZa(s) == separator) {
+    if (ZnakZa(s) == separator) {
         w.Komunikat = KomunikatSrednikSeparator;
         return false;
     }

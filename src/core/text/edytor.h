@@ -63,7 +63,7 @@ inline constexpr const char* KomunikatPowtorzenie = "Symbol powtarza się w tej 
 inline constexpr const char* KomunikatCtrl = "negacja z SHIFTem";
 inline constexpr const char* KomunikatCapsLock = "nie musisz przełączać CAPS LOCKa";
 inline constexpr const char* KomunikatSrednikSeparator =
-    "Średnik nie może stać obok znaku '+' ani ','";
+    "Po średniku nie może stać znak '+' ani ','";
 
 // What one key asks of the window. The status message is cleared at every key, so an empty
 // `Komunikat` clears it.
