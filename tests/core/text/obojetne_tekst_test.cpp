@@ -1,10 +1,13 @@
 // The don't-care part of the text: typed key by key, counted apart, read from and written to
-// .vyn files.
+// .vyn files, and shown apart in the report.
 #include "files/plik_vyn.h"
+#include "files/raport.h"
 #include "text/edytor.h"
 #include "text/funkcja.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace vyn;
 
@@ -114,4 +117,26 @@ TEST(obojetne_tekst_test, vyn_files_keep_the_text_as_typed_and_refuse_a_misplace
         const auto blad = CzytajPlikFunkcji(tekst + "\r\n", RegulaCzyszczenia::Otwieranie, plik);
         EXPECT_EQ(blad.value_or(""), komunikat) << tekst;
     }
+}
+
+TEST(obojetne_tekst_test, report_shows_dont_cares_under_each_canonical_section_only_when_present) {
+    DaneRaportu d;
+    d.Funkcja = "0,1;3";
+    d.KanonicznaLiterowa = "ab+aB";
+    d.KanonicznaDziesietna = "0,1";
+    WyborRaportu wybor;
+    wybor.KanonicznaLiterowa = wybor.KanonicznaLiczbowa = true;
+    const auto bez = LinieRaportu(d, wybor);
+    d.ObojetneLiterowo = "AB";
+    d.ObojetneDziesietnie = "3";
+    auto z = LinieRaportu(d, wybor);
+    const auto literowa = std::find(z.begin(), z.end(), "ab+aB") - z.begin();
+    const auto liczbowa = std::find(z.begin(), z.end(), "0,1") - z.begin();
+    EXPECT_EQ(z[literowa + 2], NaglowekObojetnych);
+    EXPECT_EQ(z[literowa + 3], "AB");
+    EXPECT_EQ(z[liczbowa + 2], NaglowekObojetnychLiczbowo);
+    EXPECT_EQ(z[liczbowa + 3], "3");
+    z.erase(z.begin() + liczbowa + 2, z.begin() + liczbowa + 5);
+    z.erase(z.begin() + literowa + 2, z.begin() + literowa + 5);
+    EXPECT_EQ(z, bez);
 }
