@@ -32,15 +32,17 @@ struct DaneRaportu {
     std::string Funkcja;
     std::string KanonicznaLiterowa;
     std::string KanonicznaDziesietna;
-    // The don't-care terms, apart from the required ones; empty when the function has none.
-    std::string ObojetneLiterowo;
-    std::string ObojetneDziesietnie;
-    // For a function imported from PLA whose input names are not letters: "A = x0, B = x1".
-    std::string LegendaWejsc;
     std::string ProsteImplikanty;
     std::string ImplikantyIstotne;
     ListaPostaci PostacieMinimalne; // forms 1..IloscMinimalnych, as a run leaves them
     std::string CzasMinimalizacji;  // already written as a time of day
+    // Last, so that the fields above keep their places: the don't-care terms, apart from the
+    // required ones (empty when the function has none), and for a function imported from PLA
+    // whose input names are not letters, the legend "A = x0, B = x1". Their "{}" keeps brace
+    // initialisation that names only the fields above free of warnings.
+    std::string ObojetneLiterowo{};
+    std::string ObojetneDziesietnie{};
+    std::string LegendaWejsc{};
 };
 
 // Heading of the decimal canonical form, printed under "i kanoniczna liczbowa".
