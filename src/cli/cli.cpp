@@ -3,6 +3,9 @@
 
 #include "files/plik_vyn.h"
 #include "json.h"
+#include "pla_cli.h"
+#include "files/pla.h"
+#include "qm/pojemnosc.h"
 #include "qm/kodowanie.h"
 #include "qm/przebieg.h"
 #include "qm/weryfikacja.h"
@@ -30,10 +33,13 @@ constexpr const char* Uzycie =
     "Użycie: vyn-cli [--order asc|desc|LITERY] [--json] [--verify] [--time-limit SEKUNDY] "
     "FUNKCJA\n"
     "       vyn-cli [opcje jak wyżej] --file PLIK\n"
+    "       vyn-cli [opcje jak wyżej] --file PLIK.pla [--output K]\n"
     "\n"
     "Minimalizuje funkcję logiczną metodą Quine'a-McCluskeya.\n"
     "FUNKCJA: grupy liter połączone \"+\" (mała litera to negacja), np. AB+aC,\n"
     "         albo numery mintermów połączone \",\", np. 0,1,2,5,6,7.\n"
+    "         Stany obojętne po jednym \";\" w tym samym zapisie, np. 0,1,2,5;3,4\n"
+    "         albo AB+aC;Abc.\n"
     "\n"
     "  --file PLIK              funkcja z pliku .vyn albo mapy Halora .hal, czytana jak\n"
     "                           poleceniem Otwórz programu vyn\n"
@@ -41,6 +47,10 @@ constexpr const char* Uzycie =
     "  --json                   wynik jako jeden obiekt JSON\n"
     "  --verify                 sprawdza, że każda postać minimalna jest funkcją\n"
     "  --time-limit SEKUNDY     przerywa minimalizację po tym czasie\n"
+    "  --output K               wyjście pliku .pla: numer od 1 albo nazwa z .ob\n"
+    "  --pla-out PLIK           zapisuje funkcję jako plik PLA (.type fd)\n"
+    "  --pla-out-form           z --pla-out: zapisuje pierwszą postać minimalną (.type f)\n"
+    "  --capacity N             pojemność tablic i liczba mintermów (100000..50000000)\n"
     "  --help, --version\n"
     "\n"
     "Kod wyjścia: 0 sukces, 1 błąd weryfikacji, 2 złe dane, 3 przekroczona pojemność tablicy.\n";
@@ -54,6 +64,10 @@ struct Opcje {
     std::string Funkcja;
     bool JestFunkcja = false;
     std::optional<std::string> Plik;
+    std::optional<std::string> Wyjscie; // --output
+    std::optional<std::string> PlaOut;  // --pla-out
+    bool PlaOutPostac = false;          // --pla-out-form
+    std::size_t Pojemnosc = PojemnoscTablicy;
 };
 
 // Polls the clock at the run's event points and raises the abort flag once the limit has
@@ -99,6 +113,15 @@ std::optional<std::string> CzytajPlik(const std::string& nazwa, std::string& baj
     return std::nullopt;
 }
 
+std::optional<std::string> ZapiszPlik(const std::string& nazwa, const std::string& bajty) {
+    std::ofstream plik(nazwa, std::ios::binary);
+    if (plik)
+        plik << bajty;
+    if (!plik)
+        return "nie mogę zapisać pliku " + nazwa + ": " + std::strerror(errno);
+    return std::nullopt;
+}
+
 // One line on stderr, whatever the reader's message holds.
 std::string JednaLinia(std::string tekst) {
     for (char& c : tekst)
@@ -113,10 +136,16 @@ std::string PodpisPostaci(std::size_t k, std::size_t n) {
     return "Postać minimalna " + std::to_string(k) + " z " + std::to_string(n);
 }
 
-void PiszTekst(const WynikMinimalizacji& w, std::ostream& o) {
+void PiszTekst(const WynikMinimalizacji& w, const std::string& legenda, std::ostream& o) {
     o << "Kodowanie: " << w.Kodowanie << '\n';
+    if (!legenda.empty())
+        o << "Wejścia PLA: " << legenda << '\n';
     o << "Postać kanoniczna literowa: " << w.KanonicznaLiterowa << '\n';
     o << "Postać kanoniczna dziesiętna: " << w.KanonicznaDziesietna << '\n';
+    if (w.IloscObojetnych > 0) {
+        o << "Stany obojętne literowo: " << w.ObojetneLiterowo << '\n';
+        o << "Stany obojętne dziesiętnie: " << w.ObojetneDziesietnie << '\n';
+    }
     o << "Tablica nr / Ilość składników / Liczba porównań:\n";
     for (const auto& wiersz : w.Szczegoly)
         o << "  " << wiersz << '\n';
@@ -147,12 +176,19 @@ void PiszTekst(const WynikMinimalizacji& w, std::ostream& o) {
         o << "Uwaga: minimalizację przerwano; wynik może nie być minimalny.\n";
 }
 
-void PiszJson(const WynikMinimalizacji& w, std::ostream& o) {
+void PiszJson(const WynikMinimalizacji& w, const std::string& legenda, std::ostream& o) {
     JsonObject j;
     j.add("Kodowanie", w.Kodowanie)
         .add("KanonicznaLiterowa", w.KanonicznaLiterowa)
-        .add("KanonicznaDziesietna", w.KanonicznaDziesietna)
-        .add("Szczegoly", w.Szczegoly)
+        .add("KanonicznaDziesietna", w.KanonicznaDziesietna);
+    // Only for the functions that have them: the rest keep their output as it was.
+    if (!legenda.empty())
+        j.add("WejsciaPla", legenda);
+    if (w.IloscObojetnych > 0)
+        j.add("Obojetne", w.ObojetneDziesietnie)
+            .add("ObojetneLiterowo", w.ObojetneLiterowo)
+            .add("IloscObojetnych", static_cast<long long>(w.IloscObojetnych));
+    j.add("Szczegoly", w.Szczegoly)
         .add("ProsteImplikanty", w.ProsteImplikanty)
         .add("ImplikantyIstotne", w.ImplikantyIstotne)
         .add("PostacieMinimalne",
@@ -213,6 +249,29 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
             if (!v || v->empty() || *koniec != '\0' || !(s >= 0))
                 return Blad(bledy, "--time-limit wymaga nieujemnej liczby sekund");
             opcje.LimitCzasu = s;
+        } else if (a == "--output") {
+            auto v = wartosc();
+            if (!v || v->empty())
+                return Blad(bledy, "--output wymaga numeru lub nazwy wyjścia");
+            opcje.Wyjscie = *v;
+        } else if (a == "--pla-out") {
+            auto v = wartosc();
+            if (!v || v->empty())
+                return Blad(bledy, "--pla-out wymaga nazwy pliku");
+            opcje.PlaOut = *v;
+        } else if (a == "--pla-out-form") {
+            opcje.PlaOutPostac = true;
+        } else if (a == "--capacity") {
+            auto v = wartosc();
+            char* koniec = nullptr;
+            errno = 0;
+            const unsigned long long n = v ? std::strtoull(v->c_str(), &koniec, 10) : 0;
+            if (!v || v->empty() || (*v)[0] == '-' || *koniec != '\0' || errno == ERANGE ||
+                n < PojemnoscTablicy || n > MaksPojemnosc)
+                return Blad(bledy, "--capacity wymaga liczby od " +
+                                       std::to_string(PojemnoscTablicy) + " do " +
+                                       std::to_string(MaksPojemnosc));
+            opcje.Pojemnosc = static_cast<std::size_t>(n);
         } else if (a == "--file") {
             auto v = wartosc();
             if (!v || v->empty())
@@ -229,8 +288,29 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
             return Blad(bledy, "podaj jedną funkcję (zobacz --help)");
         }
     }
+    if (opcje.PlaOutPostac && !opcje.PlaOut)
+        return Blad(bledy, "--pla-out-form wymaga --pla-out PLIK");
+    const bool plikPla = opcje.Plik && RozszerzeniePliku(*opcje.Plik) == ".pla";
+    if (opcje.Wyjscie && !plikPla)
+        return Blad(bledy, "--output dotyczy tylko pliku .pla");
     bool dziesietny = false;
-    if (opcje.Plik) {
+    std::string legenda;
+    if (plikPla) {
+        if (opcje.JestFunkcja)
+            return Blad(bledy, "podaj funkcję albo --file, nie oba (zobacz --help)");
+        std::string bajty;
+        if (auto blad = CzytajPlik(*opcje.Plik, bajty))
+            return Blad(bledy, *blad);
+        FunkcjaZPla f;
+        if (auto blad = WczytajPla(bajty, opcje.Wyjscie, opcje.Pojemnosc, f))
+            return Blad(bledy, JednaLinia(*opcje.Plik + ": " + *blad));
+        opcje.Funkcja = f.Funkcja;
+        // The file's inputs are the encoding, column 1 the most significant.
+        opcje.Tryb = TrybKodowania::Uzytkownika;
+        opcje.Litery = f.Kodowanie;
+        legenda = f.Legenda;
+        dziesietny = true;
+    } else if (opcje.Plik) {
         if (opcje.JestFunkcja)
             return Blad(bledy, "podaj funkcję albo --file, nie oba (zobacz --help)");
         // Read as the program's Open command reads it, the notation with it.
@@ -255,10 +335,28 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
     if (kodowanie.Blad)
         return Blad(bledy, *kodowanie.Blad);
 
+    if (opcje.Pojemnosc != PojemnoscTablicy)
+        if (auto blad = SprawdzPojemnosc(
+                opcje.Pojemnosc, static_cast<int>(kodowanie.Kodowanie.size()), DostepnaPamiec()))
+            return Blad(bledy, *blad);
+
+    // The function itself needs no run: it is written even when the run fails.
+    if (opcje.PlaOut && !opcje.PlaOutPostac) {
+        if (auto blad = SprawdzFunkcje(opcje.Funkcja, dziesietny, kodowanie.Kodowanie))
+            return Blad(bledy, *blad);
+        if (auto blad = ZapiszPlik(
+                *opcje.PlaOut,
+                ZapiszPlaFunkcji(kodowanie.Kodowanie,
+                                 MintermyFunkcji(opcje.Funkcja, dziesietny, kodowanie.Kodowanie),
+                                 ObojetneFunkcji(opcje.Funkcja, dziesietny, kodowanie.Kodowanie))))
+            return Blad(bledy, *blad);
+    }
+
     FlagaPrzerwania flaga;
     ObserwatorCzasu obserwator(flaga, opcje.LimitCzasu);
-    WynikMinimalizacji wynik =
-        Minimalizuj({opcje.Funkcja, dziesietny, kodowanie.Kodowanie}, obserwator, flaga);
+    ZadanieMinimalizacji zadanie{opcje.Funkcja, dziesietny, kodowanie.Kodowanie};
+    zadanie.Pojemnosc = opcje.Pojemnosc;
+    WynikMinimalizacji wynik = Minimalizuj(zadanie, obserwator, flaga);
     // A run stopped before any cover was found has no form to offer.
     if (wynik.PostacieNiepelne) {
         wynik.PostacieMinimalne.Wyczysc();
@@ -268,9 +366,9 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
         return Blad(bledy, wynik.Komunikat);
 
     if (opcje.Json)
-        PiszJson(wynik, wyjscie);
+        PiszJson(wynik, legenda, wyjscie);
     else
-        PiszTekst(wynik, wyjscie);
+        PiszTekst(wynik, legenda, wyjscie);
     if (wynik.Stan == StanPrzebiegu::PrzekroczonaPojemnosc) {
         bledy << "vyn-cli: " << wynik.Komunikat << '\n';
         return PrzekroczonaPojemnosc;
@@ -278,9 +376,11 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
 
     if (opcje.Weryfikuj) {
         const auto mintermy = MintermyFunkcji(opcje.Funkcja, dziesietny, wynik.Kodowanie);
+        const auto obojetne = ObojetneFunkcji(opcje.Funkcja, dziesietny, wynik.Kodowanie);
         int zle = 0;
         for (std::size_t k = 0; k < wynik.PostacieMinimalne.size(); ++k)
-            if (auto blad = SprawdzPostac(wynik.PostacieMinimalne[k], wynik.Kodowanie, mintermy)) {
+            if (auto blad = SprawdzPostac(wynik.PostacieMinimalne[k], wynik.Kodowanie, mintermy,
+                                          obojetne)) {
                 bledy << "vyn-cli: postać " << k + 1 << " (" << wynik.PostacieMinimalne[k]
                       << ") nie jest funkcją: " << *blad << '\n';
                 ++zle;
@@ -290,6 +390,13 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
         if (!opcje.Json)
             wyjscie << "Weryfikacja: każda postać minimalna jest funkcją ("
                     << wynik.PostacieMinimalne.size() << ").\n";
+    }
+    if (opcje.PlaOut && opcje.PlaOutPostac) {
+        if (wynik.PostacieMinimalne.empty())
+            return Blad(bledy, "brak postaci minimalnej do zapisania w " + *opcje.PlaOut);
+        if (auto blad = ZapiszPlik(*opcje.PlaOut,
+                                   ZapiszPlaPostaci(wynik.Kodowanie, wynik.PostacieMinimalne[0])))
+            return Blad(bledy, *blad);
     }
     return Sukces;
 }

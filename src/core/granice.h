@@ -15,6 +15,10 @@ inline constexpr std::uint32_t MaksLiczba = 67108863;
 // Terms per auxiliary table, minterms of the canonical form and entries of the prime list.
 inline constexpr std::size_t PojemnoscTablicy = 100000;
 
+// The most a run may raise that capacity to (vyn-cli --capacity); far beyond it the tables
+// alone would not fit in any ordinary machine's memory.
+inline constexpr std::size_t MaksPojemnosc = 50000000;
+
 // Equivalent minimal forms kept by one run; further forms of the same cost are only counted.
 inline constexpr std::size_t MaksPostaci = 1000;
 

@@ -39,6 +39,17 @@ std::optional<std::string> SprawdzDziesietna(std::string_view f) {
     return SprawdzZakres(f);
 }
 
+// Where the editor puts ";": once, after a non-empty function, never before a separator.
+std::optional<std::string> SprawdzSrednik(const CzesciFunkcji& czesci, char separator) {
+    if (czesci.Obojetna.find(SeparatorObojetnych) != std::string_view::npos)
+        return std::string(KomunikatDrugiSrednik);
+    if (czesci.Wymagana.empty())
+        return std::string(KomunikatSrednikNaPoczatku);
+    if (!czesci.Obojetna.empty() && czesci.Obojetna.front() == separator)
+        return "Znak '" + std::string(1, separator) + "' po średniku w funkcji";
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<std::string> CzytajLinie(std::string_view bajty, std::size_t maksLinii) {
@@ -88,10 +99,19 @@ std::optional<std::string> CzytajPlikFunkcji(std::string_view bajty, RegulaCzysz
     nowy.TrybDziesietny =
         cyfraNaPoczatku ||
         (!nowy.Funkcja.empty() && nowy.Funkcja.find_first_not_of(',') == std::string::npos);
-    if (auto blad =
-            nowy.TrybDziesietny ? SprawdzDziesietna(nowy.Funkcja) : SprawdzGrupy(nowy.Funkcja))
+    const auto czesci = PodzielFunkcje(nowy.Funkcja);
+    auto sprawdz = [&](std::string_view czesc) {
+        return nowy.TrybDziesietny ? SprawdzDziesietna(czesc) : SprawdzGrupy(czesc);
+    };
+    if (auto blad = sprawdz(czesci.Wymagana))
         return blad;
-    nowy.IloscLiter = IloscZnakow(nowy.Funkcja);
+    if (czesci.MaObojetne) {
+        if (auto blad = SprawdzSrednik(czesci, nowy.TrybDziesietny ? ',' : '+'))
+            return blad;
+        if (auto blad = sprawdz(czesci.Obojetna))
+            return "Stany obojętne: " + *blad;
+    }
+    nowy.IloscLiter = IloscZnakow(czesci.Wymagana);
     plik = std::move(nowy);
     return std::nullopt;
 }

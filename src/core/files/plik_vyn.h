@@ -1,7 +1,8 @@
 // The function files: text lines of a file, the program's own format (.vyn) and the choice of
 // reader by the file's extension.
 //
-// A .vyn file holds one line, the function text exactly as typed, ended by CR LF. Reading takes
+// A .vyn file holds one line, the function text exactly as typed (its don't-care part after
+// ";" included), ended by CR LF. Reading takes
 // the first text line (a line ends at CR, an LF right after it going with it, or at the byte
 // 1Ah, which ends the text; a lone LF is text), decides the notation from its first two
 // characters as read, drops every byte outside the range the reading command keeps, and then

@@ -19,12 +19,21 @@ std::vector<std::string> LinieRaportu(const DaneRaportu& dane, const WyborRaport
         linie.push_back(wartosc);
         linie.emplace_back();
     };
-    if (wybor.FunkcjaWejsciowa)
+    if (wybor.FunkcjaWejsciowa) {
         sekcja("Funkcja wejściowa", dane.Funkcja);
-    if (wybor.KanonicznaLiterowa)
+        if (!dane.LegendaWejsc.empty())
+            sekcja(NaglowekLegendy, dane.LegendaWejsc);
+    }
+    if (wybor.KanonicznaLiterowa) {
         sekcja("Postać kanoniczna funkcji", dane.KanonicznaLiterowa);
-    if (wybor.KanonicznaLiczbowa)
+        if (!dane.ObojetneLiterowo.empty())
+            sekcja(NaglowekObojetnych, dane.ObojetneLiterowo);
+    }
+    if (wybor.KanonicznaLiczbowa) {
         sekcja(NaglowekKanonicznejLiczbowej, dane.KanonicznaDziesietna);
+        if (!dane.ObojetneDziesietnie.empty())
+            sekcja(NaglowekObojetnychLiczbowo, dane.ObojetneDziesietnie);
+    }
     if (wybor.ProsteImplikanty)
         sekcja("Proste implikanty", dane.ProsteImplikanty);
     if (wybor.ImplikantyIstotne)

@@ -36,10 +36,21 @@ struct DaneRaportu {
     std::string ImplikantyIstotne;
     ListaPostaci PostacieMinimalne; // forms 1..IloscMinimalnych, as a run leaves them
     std::string CzasMinimalizacji;  // already written as a time of day
+    // Last, so that the fields above keep their places: the don't-care terms, apart from the
+    // required ones (empty when the function has none), and for a function imported from PLA
+    // whose input names are not letters, the legend "A = x0, B = x1". Their "{}" keeps brace
+    // initialisation that names only the fields above free of warnings.
+    std::string ObojetneLiterowo{};
+    std::string ObojetneDziesietnie{};
+    std::string LegendaWejsc{};
 };
 
 // Heading of the decimal canonical form, printed under "i kanoniczna liczbowa".
 inline constexpr const char* NaglowekKanonicznejLiczbowej = "Postać kanoniczna liczbowa funkcji";
+// Headings of the don't-care terms, each under its canonical section when there are any.
+inline constexpr const char* NaglowekObojetnych = "Stany obojętne funkcji";
+inline constexpr const char* NaglowekObojetnychLiczbowo = "Stany obojętne funkcji (liczbowo)";
+inline constexpr const char* NaglowekLegendy = "Wejścia pliku PLA";
 
 std::vector<std::string> LinieRaportu(const DaneRaportu& dane, const WyborRaportu& wybor);
 

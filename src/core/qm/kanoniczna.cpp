@@ -3,6 +3,7 @@
 
 #include "text/funkcja.h"
 #include "granice.h"
+#include "qm/pojemnosc.h"
 #include "qm/slowo.h"
 
 #include <cctype>
@@ -21,7 +22,8 @@ void DopiszLiczbe(std::string& tekst, std::uint32_t liczba) {
 
 std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string_view kodowanie,
                                            PostacKanoniczna& wynik,
-                                           const std::function<void()>& poGrupie) {
+                                           const std::function<void()>& poGrupie,
+                                           std::size_t pojemnosc) {
     const int l = static_cast<int>(kodowanie.size());
     int bitLitery[26];
     for (int i = 0; i < 26; ++i)
@@ -56,8 +58,8 @@ std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string
             if (!(ustalone & (1u << bit)))
                 brakujace[m++] = bit;
         // Every minterm of one group is distinct, so a group this large is refused unseen.
-        if (m >= 31 || (std::size_t{1} << m) > PojemnoscTablicy)
-            return std::string(KomunikatZbytWieluMintermow);
+        if (m >= 31 || (std::size_t{1} << m) > pojemnosc)
+            return KomunikatMintermow(pojemnosc);
         const std::uint32_t ile = 1u << m;
         for (std::uint32_t k = 0; k < ile; ++k) {
             std::uint32_t v = wartosc;
@@ -70,8 +72,8 @@ std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string
                 continue;
             slowo |= bit;
             kolejnosc.push_back(v);
-            if (kolejnosc.size() > PojemnoscTablicy)
-                return std::string(KomunikatZbytWieluMintermow);
+            if (kolejnosc.size() > pojemnosc)
+                return KomunikatMintermow(pojemnosc);
         }
         if (poGrupie)
             poGrupie();
@@ -97,12 +99,12 @@ std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string
 }
 
 std::optional<std::string> SciezkaDziesietna(std::string_view funkcja, std::string_view kodowanie,
-                                             PostacKanoniczna& wynik) {
+                                             PostacKanoniczna& wynik, std::size_t pojemnosc) {
     std::vector<LiczbaDziesietna> liczby;
     if (auto blad = CzytajLiczby(funkcja, liczby))
         return blad;
-    if (liczby.size() > PojemnoscTablicy)
-        return std::string(KomunikatZbytWieluMintermow);
+    if (liczby.size() > pojemnosc)
+        return KomunikatMintermow(pojemnosc);
     wynik.Mintermy.reserve(liczby.size());
     for (const auto& liczba : liczby) {
         const auto v = static_cast<std::uint32_t>(liczba.Wartosc);
@@ -123,11 +125,12 @@ std::optional<std::string> SciezkaDziesietna(std::string_view funkcja, std::stri
 
 std::optional<std::string> TworzKanoniczna(std::string_view funkcja, bool trybDziesietny,
                                            std::string_view kodowanie, PostacKanoniczna& wynik,
-                                           const std::function<void()>& poGrupie) {
+                                           const std::function<void()>& poGrupie,
+                                           std::size_t pojemnosc) {
     wynik = PostacKanoniczna{};
-    std::optional<std::string> blad = trybDziesietny
-                                          ? SciezkaDziesietna(funkcja, kodowanie, wynik)
-                                          : SciezkaLiterowa(funkcja, kodowanie, wynik, poGrupie);
+    std::optional<std::string> blad =
+        trybDziesietny ? SciezkaDziesietna(funkcja, kodowanie, wynik, pojemnosc)
+                       : SciezkaLiterowa(funkcja, kodowanie, wynik, poGrupie, pojemnosc);
     if (blad)
         wynik = PostacKanoniczna{};
     return blad;

@@ -7,6 +7,9 @@
 // as typed, in typed order, repeats and leading zeros kept.
 #pragma once
 
+#include "granice.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -24,12 +27,13 @@ struct PostacKanoniczna {
     std::vector<std::uint32_t> Mintermy;
 };
 
-// Builds the canonical form of a function that SprawdzFunkcje accepted. Refuses, with the
-// message for the user, a function of more than PojemnoscTablicy minterms; the expansion
-// stops as soon as that is certain. `poGrupie` runs after each expanded group.
+// Builds the canonical form of a function that SprawdzFunkcje accepted (one part of it: no
+// ";"). Refuses, with the message for the user, a function of more than `pojemnosc` minterms;
+// the expansion stops as soon as that is certain. `poGrupie` runs after each expanded group.
 std::optional<std::string> TworzKanoniczna(std::string_view funkcja, bool trybDziesietny,
                                            std::string_view kodowanie, PostacKanoniczna& wynik,
-                                           const std::function<void()>& poGrupie = {});
+                                           const std::function<void()>& poGrupie = {},
+                                           std::size_t pojemnosc = PojemnoscTablicy);
 
 extern const char* const KomunikatZbytWieluMintermow;
 

@@ -83,11 +83,22 @@ WynikKodowania UstalKodowanie(TrybKodowania tryb, std::string_view funkcja, bool
         wynik.Kodowanie = KodowanieLiterowe(tryb, funkcja);
         return wynik;
     }
-    std::vector<LiczbaDziesietna> liczby;
-    if (auto blad = CzytajLiczby(funkcja, liczby)) {
+    // The don't-care numbers need letters as much as the function's own.
+    const auto czesci = PodzielFunkcje(funkcja);
+    if (czesci.Obojetna.find(SeparatorObojetnych) != std::string_view::npos) {
+        wynik.Blad = KomunikatDrugiSrednik;
+        return wynik;
+    }
+    std::vector<LiczbaDziesietna> liczby, obojetne;
+    if (auto blad = CzytajLiczby(czesci.Wymagana, liczby)) {
         wynik.Blad = blad;
         return wynik;
     }
+    if (auto blad = CzytajLiczby(czesci.Obojetna, obojetne)) {
+        wynik.Blad = blad;
+        return wynik;
+    }
+    liczby.insert(liczby.end(), obojetne.begin(), obojetne.end());
     std::uint64_t najwieksza = 0;
     for (const auto& l : liczby)
         najwieksza = std::max(najwieksza, l.Wartosc);

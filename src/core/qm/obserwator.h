@@ -33,6 +33,9 @@ class ObserwatorPrzebiegu {
     virtual void Komunikat(const std::string& /*tekst*/) {} // a message box
     virtual void KanonicznaGotowa(const std::string& /*literowa*/,
                                   const std::string& /*dziesietna*/) {}
+    // The don't-care part's canonical form; called only for a function that has one.
+    virtual void ObojetneGotowe(const std::string& /*literowa*/,
+                                const std::string& /*dziesietna*/) {}
     virtual void ImplikantyGotowe(const std::string& /*proste*/) {}
     // While the cover search runs: the cost of the best whole form found so far (letters +
     // groups, essential part included) and the best proven lower bound on the least cost;

@@ -2,6 +2,8 @@
 #include "qm/przebieg.h"
 
 #include "qm/kanoniczna.h"
+#include "qm/obojetne.h"
+#include "qm/pojemnosc.h"
 #include "qm/slowo.h"
 #include "qm/tablica_pomocnicza.h"
 #include "qm/weryfikacja.h"
@@ -13,6 +15,8 @@
 #include <utility>
 
 namespace vyn {
+
+const char* const KomunikatSameObojetne = "Wszystkie składniki funkcji są stanami obojętnymi";
 
 int KrokWskaznika(int iloscLiter) {
     return static_cast<int>(ZaokraglijDoParzystej(70.0 / iloscLiter));
@@ -35,16 +39,28 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     const int krok = KrokWskaznika(l);
     obserwator.Etap(EtapKanoniczna);
 
-    PostacKanoniczna kanoniczna;
-    if (auto blad = TworzKanoniczna(zadanie.Funkcja, zadanie.TrybDziesietny, zadanie.Kodowanie,
-                                    kanoniczna, [&] { obserwator.PrzetworzZdarzenia(); })) {
+    KanonicznaZObojetnymi obie;
+    if (auto blad = TworzKanonicznaZObojetnymi(
+            zadanie.Funkcja, zadanie.TrybDziesietny, zadanie.Kodowanie, obie,
+            [&] { obserwator.PrzetworzZdarzenia(); }, zadanie.Pojemnosc)) {
         wynik.Stan = StanPrzebiegu::Odrzucony;
         wynik.Komunikat = *blad;
         return wynik;
     }
+    if (obie.Wymagane.Mintermy.empty()) {
+        wynik.Stan = StanPrzebiegu::Odrzucony;
+        wynik.Komunikat = KomunikatSameObojetne;
+        return wynik;
+    }
+    PostacKanoniczna& kanoniczna = obie.Wymagane;
     wynik.KanonicznaLiterowa = kanoniczna.KanonicznaLiterowa;
     wynik.KanonicznaDziesietna = kanoniczna.KanonicznaDziesietna;
+    wynik.ObojetneLiterowo = obie.Obojetne.KanonicznaLiterowa;
+    wynik.ObojetneDziesietnie = obie.Obojetne.KanonicznaDziesietna;
+    wynik.IloscObojetnych = obie.IloscObojetnych;
     obserwator.KanonicznaGotowa(wynik.KanonicznaLiterowa, wynik.KanonicznaDziesietna);
+    if (wynik.IloscObojetnych > 0)
+        obserwator.ObojetneGotowe(wynik.ObojetneLiterowo, wynik.ObojetneDziesietnie);
     obserwator.PrzetworzZdarzenia();
 
     auto przerwac = [&] {
@@ -53,6 +69,9 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     };
     TablicaSkladnikow a, b;
     a.Wartosci = kanoniczna.Mintermy;
+    // Don't-cares join the first table, so that primes grow through them.
+    a.Wartosci.insert(a.Wartosci.end(), obie.Obojetne.Mintermy.begin(),
+                      obie.Obojetne.Mintermy.end());
     a.Maski.assign(a.Wartosci.size(), 0);
     ListaProstych proste;
     PamiecPrzejscia pamiec;
@@ -65,7 +84,8 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
         TablicaSkladnikow& zrodlo = (n % 2 == 1) ? a : b;
         TablicaSkladnikow& cel = (n % 2 == 1) ? b : a;
         std::string wiersz;
-        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, przerwac, &pamiec)) {
+        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, przerwac, &pamiec,
+                                  zadanie.Pojemnosc)) {
         case ZakonczeniePrzejscia::Pelne:
             wynik.Szczegoly.push_back(wiersz);
             obserwator.Szczegol(wiersz);
@@ -75,7 +95,7 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
         case ZakonczeniePrzejscia::Przepelnione:
             // Forms built from an incomplete prime list would not be the function.
             wynik.Stan = StanPrzebiegu::PrzekroczonaPojemnosc;
-            wynik.Komunikat = KomunikatPojemnosci;
+            wynik.Komunikat = KomunikatTablicy(zadanie.Pojemnosc);
             obserwator.Komunikat(wynik.Komunikat);
             obserwator.Postep(100);
             return wynik;
@@ -88,6 +108,8 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     }
     a = {};
     b = {};
+    if (wynik.IloscObojetnych > 0)
+        wynik.PominieteProste = PominProsteObojetne(proste, kanoniczna.Mintermy);
 
     obserwator.Etap(EtapMinimalna);
     obserwator.PrzetworzZdarzenia();
@@ -117,8 +139,13 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
             mintermy.push_back(m & MaskaWartosci);
         std::sort(mintermy.begin(), mintermy.end());
         mintermy.erase(std::unique(mintermy.begin(), mintermy.end()), mintermy.end());
+        std::vector<std::uint32_t> obojetne;
+        for (std::uint32_t m : obie.Obojetne.Mintermy)
+            obojetne.push_back(m & MaskaWartosci);
+        std::sort(obojetne.begin(), obojetne.end());
         wynik.PostacieNiepelne =
-            SprawdzPostac(wynik.PostacieMinimalne[0], zadanie.Kodowanie, mintermy).has_value();
+            SprawdzPostac(wynik.PostacieMinimalne[0], zadanie.Kodowanie, mintermy, obojetne)
+                .has_value();
     }
     obserwator.Postep(100);
     obserwator.PrzetworzZdarzenia();

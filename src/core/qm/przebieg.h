@@ -21,6 +21,8 @@ struct ZadanieMinimalizacji {
     bool TrybDziesietny = false;
     std::string Kodowanie; // the letters confirmed for the run, most significant first
     std::size_t MaksPostaci = vyn::MaksPostaci; // forms kept; tests lower it
+    // Places per auxiliary table and minterms of the canonical form (raised by the user).
+    std::size_t Pojemnosc = PojemnoscTablicy;
 };
 
 enum class StanPrzebiegu {
@@ -36,6 +38,13 @@ struct WynikMinimalizacji {
     std::string Kodowanie;
     std::string KanonicznaLiterowa;
     std::string KanonicznaDziesietna;
+    // The don't-care part's canonical form, empty when the function has none. The required
+    // texts above then leave out every minterm that is also a don't-care.
+    std::string ObojetneLiterowo;
+    std::string ObojetneDziesietnie;
+    int IloscObojetnych = 0; // distinct don't-care minterms (they are in the first table too)
+    // Primes that cover only don't-cares: left out of the chart and of ProsteImplikanty.
+    int PominieteProste = 0;
     std::vector<std::string> Szczegoly; // details rows "n N C"
     std::string ProsteImplikanty;
     std::string ImplikantyIstotne;
@@ -64,6 +73,9 @@ inline constexpr const char* EtapKanoniczna = "Tworzenie postaci kanonicznej fun
 inline constexpr const char* EtapTablica =
     "Znajdowanie prostych implikantów, tablica pomocnicza nr ";
 inline constexpr const char* EtapMinimalna = "Obliczanie postaci minimalnej";
+
+// A function whose every required minterm is also a don't-care: nothing to cover.
+extern const char* const KomunikatSameObojetne;
 
 // Gauge step per pass for L letters: 70 / L rounded half to even.
 int KrokWskaznika(int iloscLiter);

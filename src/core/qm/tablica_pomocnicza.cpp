@@ -23,7 +23,7 @@ std::string WierszSzczegolow(int nr, std::size_t iloscSkladnikow) {
 ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, TablicaSkladnikow& cel,
                                        ListaProstych& proste, int iloscLiter, std::string& wiersz,
                                        const std::function<bool()>& przerwac,
-                                       PamiecPrzejscia* pamiec) {
+                                       PamiecPrzejscia* pamiec, std::size_t pojemnosc) {
     PamiecPrzejscia wlasna;
     PamiecPrzejscia& pm = pamiec ? *pamiec : wlasna;
     cel.Wartosci.clear();
@@ -96,7 +96,7 @@ ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, Tablic
             if (wCelu.insert(TermKey(wartosc, maska), static_cast<std::uint32_t>(cel.Rozmiar()))) {
                 cel.Wartosci.push_back(wartosc);
                 cel.Maski.push_back(maska);
-                if (cel.Rozmiar() >= PojemnoscTablicy)
+                if (cel.Rozmiar() >= pojemnosc)
                     return ZakonczeniePrzejscia::Przepelnione;
             }
             V[i] |= FlagaPolaczenia;

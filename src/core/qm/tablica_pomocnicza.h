@@ -7,6 +7,7 @@
 // order. Partners are found by hashing instead, O(N * L) per pass.
 #pragma once
 
+#include "granice.h"
 #include "qm/hash_index.h"
 
 #include <cstdint>
@@ -34,7 +35,7 @@ struct ListaProstych {
 enum class ZakonczeniePrzejscia {
     Pelne,        // the pass ran through; its details row and primes are in
     Przerwane,    // the abort flag was found set before a source term
-    Przepelnione, // the destination reached PojemnoscTablicy terms
+    Przepelnione, // the destination reached its capacity
 };
 
 // Working memory of a pass, kept between the passes of a run so that large buffers are
@@ -56,7 +57,8 @@ std::string WierszSzczegolow(int nr, std::size_t iloscSkladnikow);
 ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, TablicaSkladnikow& cel,
                                        ListaProstych& proste, int iloscLiter, std::string& wiersz,
                                        const std::function<bool()>& przerwac,
-                                       PamiecPrzejscia* pamiec = nullptr);
+                                       PamiecPrzejscia* pamiec = nullptr,
+                                       std::size_t pojemnosc = PojemnoscTablicy);
 
 extern const char* const KomunikatPojemnosci;
 

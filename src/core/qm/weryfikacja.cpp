@@ -60,8 +60,10 @@ std::vector<std::string_view> Podziel(std::string_view tekst, char separator) {
 
 } // namespace
 
-std::vector<std::uint32_t> MintermyFunkcji(std::string_view funkcja, bool trybDziesietny,
-                                           std::string_view kodowanie) {
+namespace {
+
+std::vector<std::uint32_t> MintermyCzesci(std::string_view funkcja, bool trybDziesietny,
+                                          std::string_view kodowanie) {
     std::vector<std::uint32_t> wynik;
     if (trybDziesietny) {
         std::vector<LiczbaDziesietna> liczby;
@@ -89,12 +91,50 @@ std::vector<std::uint32_t> MintermyFunkcji(std::string_view funkcja, bool trybDz
     return wynik;
 }
 
+} // namespace
+
+std::vector<std::uint32_t> MintermyFunkcji(std::string_view funkcja, bool trybDziesietny,
+                                           std::string_view kodowanie) {
+    const auto czesci = PodzielFunkcje(funkcja);
+    auto wynik = MintermyCzesci(czesci.Wymagana, trybDziesietny, kodowanie);
+    if (czesci.Obojetna.empty())
+        return wynik;
+    const auto obojetne = MintermyCzesci(czesci.Obojetna, trybDziesietny, kodowanie);
+    std::erase_if(wynik, [&](std::uint32_t m) {
+        return std::binary_search(obojetne.begin(), obojetne.end(), m);
+    });
+    return wynik;
+}
+
+std::vector<std::uint32_t> ObojetneFunkcji(std::string_view funkcja, bool trybDziesietny,
+                                           std::string_view kodowanie) {
+    const auto czesci = PodzielFunkcje(funkcja);
+    if (czesci.Obojetna.empty())
+        return {};
+    return MintermyCzesci(czesci.Obojetna, trybDziesietny, kodowanie);
+}
+
 std::optional<std::string> SprawdzPostac(std::string_view postac, std::string_view kodowanie,
                                          const std::vector<std::uint32_t>& mintermy) {
+    return SprawdzPostac(postac, kodowanie, mintermy, {});
+}
+
+std::optional<std::string> SprawdzPostac(std::string_view postac, std::string_view kodowanie,
+                                         const std::vector<std::uint32_t>& mintermy,
+                                         const std::vector<std::uint32_t>& obojetne) {
     const int l = static_cast<int>(kodowanie.size());
     const std::uint64_t wszystkie = std::uint64_t{1} << l;
+    auto obojetny = [&](std::uint32_t m) {
+        return std::binary_search(obojetne.begin(), obojetne.end(), m);
+    };
     if (postac == "1") {
-        if (mintermy.size() == wszystkie)
+        // Required and don't-care minterms are disjoint here only when the caller made them so;
+        // count the space they leave out instead.
+        std::uint64_t objete = mintermy.size();
+        for (std::uint32_t m : obojetne)
+            if (!std::binary_search(mintermy.begin(), mintermy.end(), m))
+                ++objete;
+        if (objete == wszystkie)
             return std::nullopt;
         return std::string("postać 1, a funkcja nie jest stale prawdziwa");
     }
@@ -107,6 +147,8 @@ std::optional<std::string> SprawdzPostac(std::string_view postac, std::string_vi
         DlaMintermow(*k, [&](std::uint32_t m) {
             const auto it = std::lower_bound(mintermy.begin(), mintermy.end(), m);
             if (it == mintermy.end() || *it != m) {
+                if (obojetny(m))
+                    return true;
                 blad = "składnik " + std::string(skladnik) + " obejmuje minterm " +
                        std::to_string(m) + ", którego funkcja nie ma";
                 return false;

@@ -27,6 +27,8 @@ int Przetlumacz(int kod) {
         return '0' + (kod - Klawisz::Num0);
     if (kod == Klawisz::NumPrzecinek)
         return ',';
+    if (kod == Klawisz::Srednik)
+        return SeparatorObojetnych;
     return kod;
 }
 
@@ -49,9 +51,16 @@ void Wstaw(StanEdytora& s, char znak) {
     ++s.KolumnaKursora;
 }
 
+// Whether the character at `pozycja` (from 0) lies in the don't-care part.
+bool WCzesciObojetnej(const StanEdytora& s, int pozycja) {
+    const auto p = s.Funkcja.find(SeparatorObojetnych);
+    return p != std::string::npos && static_cast<int>(p) < pozycja;
+}
+
 // A letter or a digit: past the right edge the view scrolls by one and stays scrolled.
 void WstawZnak(StanEdytora& s, char znak) {
-    ++s.IloscLiter;
+    if (!WCzesciObojetnej(s, s.PozycjaKursora))
+        ++s.IloscLiter;
     Wstaw(s, znak);
     if (s.KolumnaKursora > s.SzerokoscWidoku) {
         --s.PrzesuniecieWidoku;
@@ -59,9 +68,10 @@ void WstawZnak(StanEdytora& s, char znak) {
     }
 }
 
-// A separator: never two side by side.
+// A separator: never two side by side, never right after ";" (the function part may end with
+// one, as a whole text may).
 void WstawSeparator(StanEdytora& s, char separator) {
-    if (ZnakPrzed(s) == separator || ZnakZa(s) == separator)
+    if (ZnakPrzed(s) == separator || ZnakZa(s) == separator || ZnakPrzed(s) == SeparatorObojetnych)
         return;
     Wstaw(s, separator);
     if (s.KolumnaKursora > s.SzerokoscWidoku) {
@@ -73,7 +83,10 @@ void WstawSeparator(StanEdytora& s, char separator) {
 
 // Whether deleting the "+" before the cursor would join two groups that share a letter.
 bool GrupyMajaWspolnaLitere(const StanEdytora& s) {
-    for (int i = s.PozycjaKursora - 2; i >= 0 && s.Funkcja[static_cast<std::size_t>(i)] != '+'; --i)
+    for (int i = s.PozycjaKursora - 2;
+         i >= 0 && s.Funkcja[static_cast<std::size_t>(i)] != '+' &&
+         s.Funkcja[static_cast<std::size_t>(i)] != SeparatorObojetnych;
+         --i)
         if (LiteraWGrupie(s.Funkcja, s.Funkcja[static_cast<std::size_t>(i)], s.PozycjaKursora))
             return true;
     return false;
@@ -83,7 +96,8 @@ void UsunPrzedKursorem(StanEdytora& s, WynikKlawisza& w) {
     if (s.Funkcja.size() == 1)
         w.WyczyscNotacje = true;
     const char usuwany = ZnakPrzed(s);
-    if (usuwany != '+' && usuwany != ',')
+    if (usuwany != '+' && usuwany != ',' && usuwany != SeparatorObojetnych &&
+        !WCzesciObojetnej(s, s.PozycjaKursora - 1))
         --s.IloscLiter;
     s.Funkcja.erase(static_cast<std::size_t>(s.PozycjaKursora - 1), 1);
     if (s.TrybPrzewijania && s.PrzesuniecieWidoku == 0 && Dlugosc(s) == s.SzerokoscWidoku)
@@ -97,24 +111,85 @@ void UsunPrzedKursorem(StanEdytora& s, WynikKlawisza& w) {
 
 // Backspace keeps the text well formed: it does not join two groups that share a letter, and a
 // group (or number) deleted down to nothing goes together with the separator before it.
+//
+// With a don't-care part: ";" never comes first and no separator follows it, so the first
+// don't-care number or group deleted takes its separator along; deleting ";" itself joins the
+// two groups beside it, refused when they share a letter.
 void Backspace(StanEdytora& s, WynikKlawisza& w) {
     if (s.PozycjaKursora == 0)
         return;
-    if (!s.TrybDziesietny && ZnakPrzed(s) == '+' && GrupyMajaWspolnaLitere(s)) {
+    const char przed = ZnakPrzed(s);
+    if (!s.TrybDziesietny && (przed == '+' || przed == SeparatorObojetnych) &&
+        GrupyMajaWspolnaLitere(s)) {
         w.Komunikat = KomunikatPowtorzenie;
+        return;
+    }
+    const auto srednik = s.Funkcja.find(SeparatorObojetnych);
+    if (srednik == 1 && s.PozycjaKursora == 1) {
+        w.Komunikat = KomunikatSrednikNaPoczatku;
         return;
     }
     UsunPrzedKursorem(s, w);
     const char separator = s.TrybDziesietny ? ',' : '+';
     if (ZnakPrzed(s) == separator && ZnakZa(s) == separator)
         UsunPrzedKursorem(s, w);
+    if (ZnakPrzed(s) == SeparatorObojetnych && ZnakZa(s) == separator)
+        s.Funkcja.erase(static_cast<std::size_t>(s.PozycjaKursora), 1);
+    if (srednik != std::string::npos) // the letters of the don't-care part may have joined
+        s.IloscLiter = IloscZnakow(PodzielFunkcje(s.Funkcja).Wymagana);
     w.Przebuduj = true;
+}
+
+// ";" once, after a non-empty function and not before a separator.
+bool Srednik(StanEdytora& s, WynikKlawisza& w) {
+    if (s.Funkcja.find(SeparatorObojetnych) != std::string::npos) {
+        w.Komunikat = KomunikatDrugiSrednik;
+        return false;
+    }
+    if (s.PozycjaKursora == 0) {
+        w.Komunikat = KomunikatSrednikNaPoczatku;
+        return false;
+    }
+    const char separator = s.TrybDziesietny ? ',' : '+';
+    if (ZnakZa(s) == separator) {
+        w.Komunikat = KomunikatSrednikSeparator;
+        return false;
+    }
+    std::string proba = s.Funkcja;
+    proba.insert(static_cast<std::size_t>(s.PozycjaKursora), 1, SeparatorObojetnych);
+    if (auto blad = PowtorzenieObojetnych(proba, s.TrybDziesietny)) {
+        w.Komunikat = *blad;
+        return false;
+    }
+    Wstaw(s, SeparatorObojetnych);
+    if (s.KolumnaKursora > s.SzerokoscWidoku) {
+        --s.PrzesuniecieWidoku;
+        s.KolumnaKursora = s.SzerokoscWidoku;
+        s.TrybPrzewijania = true;
+    }
+    // The letters after the cursor now belong to the don't-care part.
+    s.IloscLiter = IloscZnakow(PodzielFunkcje(s.Funkcja).Wymagana);
+    return true;
+}
+
+// A separator or Enter ends a number or group: one that stands in both parts is refused.
+bool KoniecSkladnika(const StanEdytora& s, int znak, WynikKlawisza& w) {
+    if (znak != '+' && znak != ',' && znak != Klawisz::Enter)
+        return true;
+    if (auto blad = PowtorzenieObojetnych(s.Funkcja, s.TrybDziesietny)) {
+        w.Komunikat = *blad;
+        return false;
+    }
+    return true;
 }
 
 // The first character of an empty text decides the notation. Returns false when the key
 // ends here.
 bool PierwszyZnak(StanEdytora& s, int znak, bool shift, WynikKlawisza& w) {
-    if (JestLitera(znak)) {
+    if (znak == SeparatorObojetnych) {
+        w.Komunikat = KomunikatSrednikNaPoczatku;
+        return false;
+    } else if (JestLitera(znak)) {
         s.TrybDziesietny = false;
         w.Notacja = false;
         // Inserted like any later letter: after End has put the empty text's cursor at the
@@ -214,6 +289,10 @@ WynikKlawisza NacisnijKlawisz(StanEdytora& s, int kod, bool shift) {
         bool dalej;
         if (s.Funkcja.empty())
             dalej = PierwszyZnak(s, znak, shift, w);
+        else if (znak == SeparatorObojetnych)
+            dalej = Srednik(s, w);
+        else if (!KoniecSkladnika(s, znak, w))
+            dalej = false;
         else if (!s.TrybDziesietny)
             dalej = ZnakLiterowy(s, znak, shift, w);
         else

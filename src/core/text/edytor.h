@@ -42,6 +42,7 @@ inline constexpr int NumMinus = 0x6D;
 inline constexpr int NumPrzecinek = 0x6E;
 inline constexpr int NumDziel = 0x6F;
 inline constexpr int F1 = 0x70;    // F1..F12 0x70..0x7B
+inline constexpr int Srednik = 0xBA; // ";": the don't-care terms follow
 inline constexpr int Nieznany = 0; // any key the editor has no name for
 } // namespace Klawisz
 
@@ -53,7 +54,7 @@ struct StanEdytora {
     int PrzesuniecieWidoku = 0;
     int SzerokoscWidoku = 40;
     bool TrybPrzewijania = false;
-    int IloscLiter = 0;
+    int IloscLiter = 0; // letters or digits of the function, its don't-care part left out
 };
 
 // Status-bar texts of the editor.
@@ -61,6 +62,8 @@ inline constexpr const char* KomunikatPlus = "Nie rozpoczynaj od plusa";
 inline constexpr const char* KomunikatPowtorzenie = "Symbol powtarza się w tej grupie";
 inline constexpr const char* KomunikatCtrl = "negacja z SHIFTem";
 inline constexpr const char* KomunikatCapsLock = "nie musisz przełączać CAPS LOCKa";
+inline constexpr const char* KomunikatSrednikSeparator =
+    "Po średniku nie może stać znak '+' ani ','";
 
 // What one key asks of the window. The status message is cleared at every key, so an empty
 // `Komunikat` clears it.

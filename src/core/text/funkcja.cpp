@@ -9,6 +9,10 @@
 
 namespace vyn {
 
+const char* const KomunikatDrugiSrednik = "Stany obojętne oddziela tylko jeden średnik";
+const char* const KomunikatSrednikNaPoczatku =
+    "Przed średnikiem wpisz funkcję, po nim stany obojętne";
+
 const char* const KomunikatZakresu = "Przekroczony zakres liczb umożliwiający poprawne "
                                      "zakodowanie. Maksymalna wartość to 67108863";
 
@@ -26,7 +30,29 @@ char Wielka(char c) {
 
 } // namespace
 
+CzesciFunkcji PodzielFunkcje(std::string_view tekst) {
+    CzesciFunkcji c;
+    const std::size_t p = tekst.find(SeparatorObojetnych);
+    c.Wymagana = tekst.substr(0, p);
+    if (p != std::string_view::npos) {
+        c.Obojetna = tekst.substr(p + 1);
+        c.MaObojetne = true;
+    }
+    return c;
+}
+
+LicznikiObojetnych PoliczObojetne(std::string_view tekst) {
+    const auto czesci = PodzielFunkcje(tekst);
+    LicznikiObojetnych l;
+    if (czesci.Obojetna.empty())
+        return l;
+    l.Grupy = PoliczGrupy(czesci.Obojetna);
+    l.Znaki = IloscZnakow(czesci.Obojetna);
+    return l;
+}
+
 int PoliczGrupy(std::string_view tekst) {
+    tekst = PodzielFunkcje(tekst).Wymagana;
     if (tekst.empty())
         return 0;
     int ile = 0;
@@ -45,10 +71,11 @@ bool LiteraWGrupie(std::string_view tekst, char litera, int pozycja) {
     const char wielka = Wielka(litera);
     auto pasuje = [&](char c) { return c != '+' && Wielka(c) == wielka; };
     const int dlugosc = static_cast<int>(tekst.size());
-    for (int i = pozycja - 1; i >= 0 && i < dlugosc && tekst[i] != '+'; --i)
+    auto granica = [&](int i) { return tekst[i] == '+' || tekst[i] == SeparatorObojetnych; };
+    for (int i = pozycja - 1; i >= 0 && i < dlugosc && !granica(i); --i)
         if (pasuje(tekst[i]))
             return true;
-    for (int i = pozycja; i >= 0 && i < dlugosc && tekst[i] != '+'; ++i)
+    for (int i = pozycja; i >= 0 && i < dlugosc && !granica(i); ++i)
         if (pasuje(tekst[i]))
             return true;
     return false;
@@ -158,11 +185,65 @@ std::optional<std::string> SprawdzZakres(std::string_view tekst,
     std::vector<LiczbaDziesietna> wlasne;
     if (!liczby)
         liczby = &wlasne;
-    if (auto blad = CzytajLiczby(tekst, *liczby))
+    const auto czesci = PodzielFunkcje(tekst);
+    if (auto blad = CzytajLiczby(czesci.Wymagana, *liczby))
         return blad;
+    if (czesci.MaObojetne) {
+        std::vector<LiczbaDziesietna> obojetne;
+        if (auto blad = CzytajLiczby(czesci.Obojetna, obojetne))
+            return blad;
+        liczby->insert(liczby->end(), obojetne.begin(), obojetne.end());
+    }
     for (const auto& l : *liczby)
         if (l.Wartosc > MaksLiczba)
             return std::string(KomunikatZakresu);
+    return std::nullopt;
+}
+
+namespace {
+
+// Groups of a letter text as sorted letters, empty groups left out.
+std::vector<std::string> GrupyPosortowane(std::string_view tekst) {
+    std::vector<std::string> grupy;
+    std::size_t poczatek = 0;
+    while (poczatek <= tekst.size()) {
+        std::size_t koniec = tekst.find('+', poczatek);
+        if (koniec == std::string_view::npos)
+            koniec = tekst.size();
+        std::string g(tekst.substr(poczatek, koniec - poczatek));
+        std::sort(g.begin(), g.end());
+        if (!g.empty())
+            grupy.push_back(std::move(g));
+        poczatek = koniec + 1;
+    }
+    return grupy;
+}
+
+} // namespace
+
+std::optional<std::string> PowtorzenieObojetnych(std::string_view tekst, bool trybDziesietny) {
+    const auto czesci = PodzielFunkcje(tekst);
+    if (czesci.Obojetna.empty())
+        return std::nullopt;
+    if (trybDziesietny) {
+        std::vector<LiczbaDziesietna> wymagane, obojetne;
+        if (CzytajLiczby(czesci.Wymagana, wymagane) || CzytajLiczby(czesci.Obojetna, obojetne))
+            return std::nullopt; // the range and character checks speak for these
+        std::vector<std::uint64_t> wartosci;
+        for (const auto& l : wymagane)
+            wartosci.push_back(l.Wartosc);
+        std::sort(wartosci.begin(), wartosci.end());
+        for (const auto& l : obojetne)
+            if (std::binary_search(wartosci.begin(), wartosci.end(), l.Wartosc))
+                return "Liczba " + std::to_string(l.Wartosc) +
+                       " jest i w funkcji, i wśród stanów obojętnych";
+        return std::nullopt;
+    }
+    auto wymagane = GrupyPosortowane(czesci.Wymagana);
+    std::sort(wymagane.begin(), wymagane.end());
+    for (const std::string& g : GrupyPosortowane(czesci.Obojetna))
+        if (std::binary_search(wymagane.begin(), wymagane.end(), g))
+            return "Grupa " + g + " jest i w funkcji, i wśród stanów obojętnych";
     return std::nullopt;
 }
 
@@ -193,9 +274,25 @@ std::optional<std::string> SprawdzGrupy(std::string_view funkcja) {
 
 std::optional<std::string> SprawdzFunkcje(std::string_view funkcja, bool trybDziesietny,
                                           std::string_view kodowanie) {
-    if (trybDziesietny)
-        return SprawdzDziesietna(funkcja, kodowanie);
-    return SprawdzLiterowa(funkcja, kodowanie);
+    const auto czesci = PodzielFunkcje(funkcja);
+    if (czesci.MaObojetne) {
+        if (czesci.Obojetna.find(SeparatorObojetnych) != std::string_view::npos)
+            return std::string(KomunikatDrugiSrednik);
+        if (czesci.Wymagana.empty())
+            return std::string(KomunikatSrednikNaPoczatku);
+    }
+    auto sprawdz = [&](std::string_view czesc) {
+        return trybDziesietny ? SprawdzDziesietna(czesc, kodowanie)
+                              : SprawdzLiterowa(czesc, kodowanie);
+    };
+    if (auto blad = sprawdz(czesci.Wymagana))
+        return blad;
+    if (czesci.Obojetna.empty())
+        return std::nullopt;
+    // The don't-care part passes the same checks; its message says which part it is about.
+    if (auto blad = sprawdz(czesci.Obojetna))
+        return "Stany obojętne: " + *blad;
+    return std::nullopt;
 }
 
 } // namespace vyn
