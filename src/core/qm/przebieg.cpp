@@ -1,12 +1,13 @@
 // The run driver: stages in order, gauge values, stage texts, details rows, abort handling.
 #include "qm/przebieg.h"
 
-#include "text/funkcja.h"
 #include "qm/kanoniczna.h"
+#include "qm/odpytywanie.h"
 #include "qm/slowo.h"
 #include "qm/tablica_pomocnicza.h"
 #include "qm/weryfikacja.h"
 #include "qm/wybor_postaci.h"
+#include "text/funkcja.h"
 #include "zaokraglenie.h"
 
 #include <algorithm>
@@ -35,22 +36,30 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     const int krok = KrokWskaznika(l);
     obserwator.Etap(EtapKanoniczna);
 
+    // One work count for the stages up to the search, so that the polls keep their pace
+    // across stage boundaries.
+    Odpytywanie odpytywanie(obserwator, flaga);
     PostacKanoniczna kanoniczna;
     if (auto blad = TworzKanoniczna(zadanie.Funkcja, zadanie.TrybDziesietny, zadanie.Kodowanie,
-                                    kanoniczna, [&] { obserwator.PrzetworzZdarzenia(); })) {
+                                    kanoniczna, &odpytywanie)) {
         wynik.Stan = StanPrzebiegu::Odrzucony;
         wynik.Komunikat = *blad;
+        return wynik;
+    }
+    if (kanoniczna.Przerwano) {
+        // The user asked to stop: a partial canonical form is no result, nor is anything
+        // built from it.
+        wynik.Stan = StanPrzebiegu::Zakonczony;
+        wynik.Przerwano = true;
+        obserwator.Postep(100);
         return wynik;
     }
     wynik.KanonicznaLiterowa = kanoniczna.KanonicznaLiterowa;
     wynik.KanonicznaDziesietna = kanoniczna.KanonicznaDziesietna;
     obserwator.KanonicznaGotowa(wynik.KanonicznaLiterowa, wynik.KanonicznaDziesietna);
-    obserwator.PrzetworzZdarzenia();
+    // A stop found here ends the first pass before its first term.
+    odpytywanie.Odpytaj();
 
-    auto przerwac = [&] {
-        obserwator.PrzetworzZdarzenia();
-        return flaga.Ustawiona();
-    };
     TablicaSkladnikow a, b;
     a.Wartosci = kanoniczna.Mintermy;
     a.Maski.assign(a.Wartosci.size(), 0);
@@ -60,17 +69,18 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
         if (l > 4) {
             obserwator.Postep(20 + n * krok);
             obserwator.Etap(EtapTablica + std::to_string(n));
-            obserwator.PrzetworzZdarzenia();
+            odpytywanie.Odpytaj();
         }
         TablicaSkladnikow& zrodlo = (n % 2 == 1) ? a : b;
         TablicaSkladnikow& cel = (n % 2 == 1) ? b : a;
         std::string wiersz;
-        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, przerwac, &pamiec)) {
+        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, &odpytywanie, &pamiec)) {
         case ZakonczeniePrzejscia::Pelne:
             wynik.Szczegoly.push_back(wiersz);
             obserwator.Szczegol(wiersz);
             break;
         case ZakonczeniePrzejscia::Przerwane:
+            flaga.Ustaw(); // cleared below with the rest of the stop
             break;
         case ZakonczeniePrzejscia::Przepelnione:
             // Forms built from an incomplete prime list would not be the function.
