@@ -38,6 +38,8 @@ bool SortujMalejaco(std::vector<int>& w, const std::vector<int>& klucz, Odpytywa
 
 std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter,
                                      const std::function<bool()>& przerwac) {
+    if (przerwac && przerwac())
+        return std::nullopt;
     Odpytywanie odp(przerwac);
     return UporzadkujWiersze(rdzen, iloscLiter, odp);
 }
