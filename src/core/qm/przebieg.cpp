@@ -51,6 +51,7 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
         // built from it.
         wynik.Stan = StanPrzebiegu::Zakonczony;
         wynik.Przerwano = true;
+        wynik.PostacieNiepelne = true;
         obserwator.Postep(100);
         return wynik;
     }
@@ -118,7 +119,9 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     wynik.NajlepszaDlugosc = wybor.NajlepszaDlugosc;
     wynik.Obcieto = wybor.Obcieto;
     wynik.Przerwano = wynik.Przerwano || wybor.Przerwano;
-    if (wynik.Przerwano && !wynik.PostacieMinimalne.empty()) {
+    if (wynik.Przerwano && wynik.PostacieMinimalne.empty()) {
+        wynik.PostacieNiepelne = true; // stopped before any form: say so as for a partial one
+    } else if (wynik.Przerwano) {
         std::vector<std::uint32_t> mintermy;
         for (std::uint32_t m : kanoniczna.Mintermy)
             mintermy.push_back(m & MaskaWartosci);

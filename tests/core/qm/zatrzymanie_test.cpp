@@ -159,6 +159,7 @@ TEST_P(Zatrzymanie, every_stage_polls_within_its_budget_and_a_stop_at_any_poll_e
             EXPECT_TRUE(w.KanonicznaDziesietna.empty());
             EXPECT_TRUE(w.Szczegoly.empty());
             EXPECT_TRUE(w.PostacieMinimalne.empty());
+            EXPECT_TRUE(w.PostacieNiepelne); // shown as stopped before any form
         }
         // Forms are the function unless flagged as not.
         if (!w.PostacieNiepelne) {
