@@ -174,17 +174,17 @@ INSTANTIATE_TEST_SUITE_P(, Zatrzymanie, ::testing::ValuesIn(Przypadki()),
 
 // The chart, the essential rows and the ordering on a function whose cyclic core is large.
 TEST(zatrzymanie_test, chart_and_ordering_poll_within_their_budget_and_stop_at_any_poll) {
-    const std::string f = Losowe(14, 8000, 777);
-    const std::string k = "ABCDEFGHIJKLMN";
+    const std::string f = Losowe(13, 3000, 777);
+    const std::string k = "ABCDEFGHIJKLM";
     PostacKanoniczna kanoniczna;
     ASSERT_FALSE(TworzKanoniczna(f, true, k, kanoniczna));
     TablicaSkladnikow a, b;
     a.Wartosci = kanoniczna.Mintermy;
     a.Maski.assign(a.Wartosci.size(), 0);
     ListaProstych proste;
-    for (int n = 1; n <= 14; ++n) {
+    for (int n = 1; n <= 13; ++n) {
         std::string wiersz;
-        ASSERT_EQ(TablicaPomocnicza(n, n % 2 ? a : b, n % 2 ? b : a, proste, 14, wiersz, nullptr),
+        ASSERT_EQ(TablicaPomocnicza(n, n % 2 ? a : b, n % 2 ? b : a, proste, 13, wiersz, nullptr),
                   ZakonczeniePrzejscia::Pelne);
     }
     std::size_t wpisy = 0; // chart entries: every minterm of every prime
@@ -196,16 +196,17 @@ TEST(zatrzymanie_test, chart_and_ordering_poll_within_their_budget_and_stop_at_a
         o.Flaga = &flaga;
         Odpytywanie odp(o, flaga);
         EXPECT_FALSE(UsunIstotne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy, k, w, &odp));
-        return w.Przerwano ? std::nullopt : UporzadkujWiersze(w.Rdzen, 14, odp);
+        return w.Przerwano ? std::nullopt : UporzadkujWiersze(w.Rdzen, 13, odp);
     };
     Licznik pelny;
     WynikIstotnych w;
     ASSERT_TRUE(istotne(pelny, w));
-    ASSERT_GT(w.Rdzen.IloscWierszy(), 1000);
+    ASSERT_GT(w.Rdzen.IloscWierszy(), 1000) << "a core large enough for several polls";
     EXPECT_LE(pelny.Najwiecej[Kanoniczny], Luz);
     // The sorts compare every pair of core rows, twice.
     const auto n = static_cast<std::size_t>(w.Rdzen.IloscWierszy());
     EXPECT_GE(pelny.Razem[Kanoniczny], wpisy + 2 * n * n);
+    ASSERT_GT(pelny.Odpytania, 5u);
 
     for (std::size_t przy : {std::size_t{1}, pelny.Odpytania / 2, pelny.Odpytania}) {
         Licznik o;
