@@ -1,10 +1,10 @@
 // Expanding the groups into minterms, or taking the typed numbers.
 #include "qm/kanoniczna.h"
 
-#include "text/funkcja.h"
 #include "granice.h"
 #include "qm/pojemnosc.h"
 #include "qm/slowo.h"
+#include "text/funkcja.h"
 
 #include <cctype>
 
@@ -21,8 +21,7 @@ void DopiszLiczbe(std::string& tekst, std::uint32_t liczba) {
 }
 
 std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string_view kodowanie,
-                                           PostacKanoniczna& wynik,
-                                           const std::function<void()>& poGrupie,
+                                           PostacKanoniczna& wynik, Odpytywanie& odp,
                                            std::size_t pojemnosc) {
     const int l = static_cast<int>(kodowanie.size());
     int bitLitery[26];
@@ -68,6 +67,11 @@ std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string
                     v |= 1u << brakujace[i];
             std::uint64_t& slowo = widziany[v / 64];
             const std::uint64_t bit = std::uint64_t{1} << (v % 64);
+            // A repeat costs as much as a new term: count it before the test.
+            if (odp.Praca()) {
+                wynik.Przerwano = true;
+                return std::nullopt;
+            }
             if (slowo & bit)
                 continue;
             slowo |= bit;
@@ -75,12 +79,14 @@ std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string
             if (kolejnosc.size() > pojemnosc)
                 return KomunikatMintermow(pojemnosc);
         }
-        if (poGrupie)
-            poGrupie();
     }
 
     wynik.KanonicznaLiterowa.reserve(kolejnosc.size() * (static_cast<std::size_t>(l) + 1));
     for (std::uint32_t v : kolejnosc) {
+        if (odp.Praca(static_cast<std::size_t>(l))) {
+            wynik.Przerwano = true;
+            return std::nullopt;
+        }
         wynik.KanonicznaLiterowa += SkladnikNaLitery(kodowanie, v, 0);
         wynik.KanonicznaLiterowa.push_back('+');
     }
@@ -90,6 +96,10 @@ std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string
     // The decimal text is read from the letter text backwards.
     wynik.Mintermy.reserve(kolejnosc.size());
     for (auto it = kolejnosc.rbegin(); it != kolejnosc.rend(); ++it) {
+        if (odp.Praca(8)) {
+            wynik.Przerwano = true;
+            return std::nullopt;
+        }
         wynik.Mintermy.push_back(*it | FlagaObecnosci);
         DopiszLiczbe(wynik.KanonicznaDziesietna, *it);
     }
@@ -99,7 +109,8 @@ std::optional<std::string> SciezkaLiterowa(std::string_view funkcja, std::string
 }
 
 std::optional<std::string> SciezkaDziesietna(std::string_view funkcja, std::string_view kodowanie,
-                                             PostacKanoniczna& wynik, std::size_t pojemnosc) {
+                                             PostacKanoniczna& wynik, Odpytywanie& odp,
+                                             std::size_t pojemnosc) {
     std::vector<LiczbaDziesietna> liczby;
     if (auto blad = CzytajLiczby(funkcja, liczby))
         return blad;
@@ -107,6 +118,10 @@ std::optional<std::string> SciezkaDziesietna(std::string_view funkcja, std::stri
         return KomunikatMintermow(pojemnosc);
     wynik.Mintermy.reserve(liczby.size());
     for (const auto& liczba : liczby) {
+        if (odp.Praca(kodowanie.size())) {
+            wynik.Przerwano = true;
+            return std::nullopt;
+        }
         const auto v = static_cast<std::uint32_t>(liczba.Wartosc);
         wynik.KanonicznaLiterowa += SkladnikNaLitery(kodowanie, v, 0);
         wynik.KanonicznaLiterowa.push_back('+');
@@ -125,14 +140,18 @@ std::optional<std::string> SciezkaDziesietna(std::string_view funkcja, std::stri
 
 std::optional<std::string> TworzKanoniczna(std::string_view funkcja, bool trybDziesietny,
                                            std::string_view kodowanie, PostacKanoniczna& wynik,
-                                           const std::function<void()>& poGrupie,
-                                           std::size_t pojemnosc) {
+                                           Odpytywanie* odpytywanie, std::size_t pojemnosc) {
     wynik = PostacKanoniczna{};
+    Odpytywanie bez;
+    Odpytywanie& odp = odpytywanie ? *odpytywanie : bez;
     std::optional<std::string> blad =
-        trybDziesietny ? SciezkaDziesietna(funkcja, kodowanie, wynik, pojemnosc)
-                       : SciezkaLiterowa(funkcja, kodowanie, wynik, poGrupie, pojemnosc);
-    if (blad)
+        trybDziesietny ? SciezkaDziesietna(funkcja, kodowanie, wynik, odp, pojemnosc)
+                       : SciezkaLiterowa(funkcja, kodowanie, wynik, odp, pojemnosc);
+    if (blad || wynik.Przerwano) {
+        const bool przerwano = !blad && wynik.Przerwano;
         wynik = PostacKanoniczna{};
+        wynik.Przerwano = przerwano;
+    }
     return blad;
 }
 

@@ -8,10 +8,10 @@
 #pragma once
 
 #include "granice.h"
+#include "qm/odpytywanie.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,14 +25,17 @@ struct PostacKanoniczna {
     // Minterm words (value with the present flag) in list order; the first auxiliary table
     // and the chart's columns.
     std::vector<std::uint32_t> Mintermy;
+    // Stopped before the form was whole: everything above is then empty.
+    bool Przerwano = false;
 };
 
 // Builds the canonical form of a function that SprawdzFunkcje accepted (one part of it: no
 // ";"). Refuses, with the message for the user, a function of more than `pojemnosc` minterms;
-// the expansion stops as soon as that is certain. `poGrupie` runs after each expanded group.
+// the expansion stops as soon as that is certain. Counts a unit per term expanded and per letter
+// written; a stop found by `odpytywanie` leaves `wynik` empty with Przerwano set.
 std::optional<std::string> TworzKanoniczna(std::string_view funkcja, bool trybDziesietny,
                                            std::string_view kodowanie, PostacKanoniczna& wynik,
-                                           const std::function<void()>& poGrupie = {},
+                                           Odpytywanie* odpytywanie = nullptr,
                                            std::size_t pojemnosc = PojemnoscTablicy);
 
 extern const char* const KomunikatZbytWieluMintermow;

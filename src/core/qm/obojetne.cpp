@@ -71,18 +71,20 @@ void UsunObojetne(PostacKanoniczna& k, bool trybDziesietny,
 std::optional<std::string> TworzKanonicznaZObojetnymi(std::string_view funkcja, bool trybDziesietny,
                                                       std::string_view kodowanie,
                                                       KanonicznaZObojetnymi& wynik,
-                                                      const std::function<void()>& poGrupie,
+                                                      Odpytywanie* odpytywanie,
                                                       std::size_t pojemnosc) {
     wynik = KanonicznaZObojetnymi{};
     const auto czesci = PodzielFunkcje(funkcja);
     if (auto blad = TworzKanoniczna(czesci.Wymagana, trybDziesietny, kodowanie, wynik.Wymagane,
-                                    poGrupie, pojemnosc))
+                                    odpytywanie, pojemnosc))
         return blad;
-    if (czesci.Obojetna.empty())
+    if (czesci.Obojetna.empty() || wynik.Wymagane.Przerwano)
         return std::nullopt;
-    if (auto blad = TworzKanoniczna(czesci.Obojetna, trybDziesietny, kodowanie, wynik.Obojetne,
-                                    poGrupie, pojemnosc)) {
+    auto blad = TworzKanoniczna(czesci.Obojetna, trybDziesietny, kodowanie, wynik.Obojetne,
+                                odpytywanie, pojemnosc);
+    if (blad || wynik.Obojetne.Przerwano) {
         wynik = KanonicznaZObojetnymi{};
+        wynik.Wymagane.Przerwano = !blad;
         return blad;
     }
     std::vector<std::uint32_t> obojetne;

@@ -12,7 +12,6 @@
 #include "qm/tablica_pomocnicza.h"
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,11 +26,12 @@ struct KanonicznaZObojetnymi {
 };
 
 // Refuses, with the message for the user, more than `pojemnosc` minterms in the two parts
-// together (the first auxiliary table holds both).
+// together (the first auxiliary table holds both). A stop found by `odpytywanie` leaves the
+// result empty with `Wymagane.Przerwano` set.
 std::optional<std::string> TworzKanonicznaZObojetnymi(std::string_view funkcja, bool trybDziesietny,
                                                       std::string_view kodowanie,
                                                       KanonicznaZObojetnymi& wynik,
-                                                      const std::function<void()>& poGrupie = {},
+                                                      Odpytywanie* odpytywanie = nullptr,
                                                       std::size_t pojemnosc = PojemnoscTablicy);
 
 // Keeps only the primes that cover at least one of the minterm words (the required ones):

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <string>
 
 namespace vyn {
@@ -43,6 +44,9 @@ class ObserwatorPrzebiegu {
     virtual void Oszacowanie(int /*koszt*/, int /*granica*/) {}
     // A point where pending events are processed; an observer may raise the flag here.
     virtual void PrzetworzZdarzenia() {}
+    // Right before a poll of a stage's work loop (see odpytywanie.h): the units of work
+    // counted since the previous one.
+    virtual void Odpytanie(std::size_t /*jednostki*/) {}
 };
 
 } // namespace vyn

@@ -7,6 +7,7 @@
 // so it is run as it stands. The order decides which equal-cost forms the search meets first.
 #pragma once
 
+#include "qm/odpytywanie.h"
 #include "qm/tablica_pokryc.h"
 
 #include <functional>
@@ -15,7 +16,11 @@
 namespace vyn {
 
 // Reorders `rdzen.Kolejnosc` and returns `DolnaGranica` for a core over `iloscLiter` letters,
-// or nothing when `przerwac` answered true (it is polled once per row of each pass).
+// or nothing when a poll found the stop requested. Counts a unit per pair of rows compared
+// and per word of a row counted.
+std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytywanie& odp);
+
+// The same, polling through `przerwac` (events processed, then whether to stop).
 std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter,
                                      const std::function<bool()>& przerwac);
 

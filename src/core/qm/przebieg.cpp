@@ -3,6 +3,7 @@
 
 #include "qm/kanoniczna.h"
 #include "qm/obojetne.h"
+#include "qm/odpytywanie.h"
 #include "qm/pojemnosc.h"
 #include "qm/slowo.h"
 #include "qm/tablica_pomocnicza.h"
@@ -39,20 +40,32 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     const int krok = KrokWskaznika(l);
     obserwator.Etap(EtapKanoniczna);
 
+    // One work count for the stages up to the search, so that the polls keep their pace
+    // across stage boundaries.
+    Odpytywanie odpytywanie(obserwator, flaga);
     KanonicznaZObojetnymi obie;
-    if (auto blad = TworzKanonicznaZObojetnymi(
-            zadanie.Funkcja, zadanie.TrybDziesietny, zadanie.Kodowanie, obie,
-            [&] { obserwator.PrzetworzZdarzenia(); }, zadanie.Pojemnosc)) {
+    if (auto blad = TworzKanonicznaZObojetnymi(zadanie.Funkcja, zadanie.TrybDziesietny,
+                                               zadanie.Kodowanie, obie, &odpytywanie,
+                                               zadanie.Pojemnosc)) {
         wynik.Stan = StanPrzebiegu::Odrzucony;
         wynik.Komunikat = *blad;
         return wynik;
     }
-    if (obie.Wymagane.Mintermy.empty()) {
+    PostacKanoniczna& kanoniczna = obie.Wymagane;
+    if (kanoniczna.Przerwano) {
+        // The user asked to stop: a partial canonical form is no result, nor is anything
+        // built from it.
+        wynik.Stan = StanPrzebiegu::Zakonczony;
+        wynik.Przerwano = true;
+        wynik.PostacieNiepelne = true;
+        obserwator.Postep(100);
+        return wynik;
+    }
+    if (kanoniczna.Mintermy.empty()) {
         wynik.Stan = StanPrzebiegu::Odrzucony;
         wynik.Komunikat = KomunikatSameObojetne;
         return wynik;
     }
-    PostacKanoniczna& kanoniczna = obie.Wymagane;
     wynik.KanonicznaLiterowa = kanoniczna.KanonicznaLiterowa;
     wynik.KanonicznaDziesietna = kanoniczna.KanonicznaDziesietna;
     wynik.ObojetneLiterowo = obie.Obojetne.KanonicznaLiterowa;
@@ -61,12 +74,9 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     obserwator.KanonicznaGotowa(wynik.KanonicznaLiterowa, wynik.KanonicznaDziesietna);
     if (wynik.IloscObojetnych > 0)
         obserwator.ObojetneGotowe(wynik.ObojetneLiterowo, wynik.ObojetneDziesietnie);
-    obserwator.PrzetworzZdarzenia();
+    // A stop found here ends the first pass before its first term.
+    odpytywanie.Odpytaj();
 
-    auto przerwac = [&] {
-        obserwator.PrzetworzZdarzenia();
-        return flaga.Ustawiona();
-    };
     TablicaSkladnikow a, b;
     a.Wartosci = kanoniczna.Mintermy;
     // Don't-cares join the first table, so that primes grow through them.
@@ -79,18 +89,19 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
         if (l > 4) {
             obserwator.Postep(20 + n * krok);
             obserwator.Etap(EtapTablica + std::to_string(n));
-            obserwator.PrzetworzZdarzenia();
+            odpytywanie.Odpytaj();
         }
         TablicaSkladnikow& zrodlo = (n % 2 == 1) ? a : b;
         TablicaSkladnikow& cel = (n % 2 == 1) ? b : a;
         std::string wiersz;
-        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, przerwac, &pamiec,
+        switch (TablicaPomocnicza(n, zrodlo, cel, proste, l, wiersz, &odpytywanie, &pamiec,
                                   zadanie.Pojemnosc)) {
         case ZakonczeniePrzejscia::Pelne:
             wynik.Szczegoly.push_back(wiersz);
             obserwator.Szczegol(wiersz);
             break;
         case ZakonczeniePrzejscia::Przerwane:
+            flaga.Ustaw(); // cleared below with the rest of the stop
             break;
         case ZakonczeniePrzejscia::Przepelnione:
             // Forms built from an incomplete prime list would not be the function.
@@ -133,7 +144,9 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     wynik.KosztPostaci = wybor.KosztPostaci;
     wynik.DowiedzionaGranica = wybor.DowiedzionaGranica;
     wynik.MinimalnaDowiedziona = wybor.MinimalnaDowiedziona && !wynik.Przerwano;
-    if (wynik.Przerwano && !wynik.PostacieMinimalne.empty()) {
+    if (wynik.Przerwano && wynik.PostacieMinimalne.empty()) {
+        wynik.PostacieNiepelne = true; // stopped before any form: say so as for a partial one
+    } else if (wynik.Przerwano) {
         std::vector<std::uint32_t> mintermy;
         for (std::uint32_t m : kanoniczna.Mintermy)
             mintermy.push_back(m & MaskaWartosci);

@@ -9,6 +9,8 @@
 // kept as one bit set per row over the remaining columns.
 #pragma once
 
+#include "qm/odpytywanie.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,13 +36,15 @@ struct RdzenPokryc {
 struct WynikIstotnych {
     std::string ImplikantyIstotne; // letters of each essential row followed by "+"
     RdzenPokryc Rdzen;
+    bool Przerwano = false; // a poll found the stop requested; nothing above is whole
 };
 
 // Runs the two sweeps over the primes and minterm words. Refuses, with a message, a core too
-// large to hold in memory.
+// large to hold in memory. Counts a unit per chart entry visited and per word of the core.
 std::optional<std::string> UsunIstotne(const std::vector<std::uint32_t>& prosteWartosci,
                                        const std::vector<std::uint32_t>& prosteMaski,
                                        const std::vector<std::uint32_t>& mintermy,
-                                       std::string_view kodowanie, WynikIstotnych& wynik);
+                                       std::string_view kodowanie, WynikIstotnych& wynik,
+                                       Odpytywanie* odpytywanie = nullptr);
 
 } // namespace vyn

@@ -22,8 +22,10 @@ std::string WierszSzczegolow(int nr, std::size_t iloscSkladnikow) {
 
 ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, TablicaSkladnikow& cel,
                                        ListaProstych& proste, int iloscLiter, std::string& wiersz,
-                                       const std::function<bool()>& przerwac,
-                                       PamiecPrzejscia* pamiec, std::size_t pojemnosc) {
+                                       Odpytywanie* odpytywanie, PamiecPrzejscia* pamiec,
+                                       std::size_t pojemnosc) {
+    Odpytywanie bez;
+    Odpytywanie& odp = odpytywanie ? *odpytywanie : bez;
     PamiecPrzejscia wlasna;
     PamiecPrzejscia& pm = pamiec ? *pamiec : wlasna;
     cel.Wartosci.clear();
@@ -41,6 +43,8 @@ ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, Tablic
     nastepny.assign(n, HashIndex::Missing);
     koniecLancucha.assign(n, HashIndex::Missing);
     for (std::uint32_t i = 0; i < n; ++i) {
+        if (odp.Praca())
+            return ZakonczeniePrzejscia::Przerwane;
         const std::uint64_t klucz = TermKey(V[i], M[i]);
         const std::uint32_t glowa = indeks.find(klucz);
         if (glowa == HashIndex::Missing) {
@@ -63,6 +67,8 @@ ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, Tablic
         return static_cast<std::size_t>((klucz * 0x9E3779B97F4A7C15ull) >> (64 - bityFiltra));
     };
     for (std::uint32_t i = 0; i < n; ++i) {
+        if (odp.Praca())
+            return ZakonczeniePrzejscia::Przerwane;
         const std::size_t m = miejsceWFiltrze(TermKey(V[i], M[i]));
         filtr[m / 64] |= std::uint64_t{1} << (m % 64);
     }
@@ -71,7 +77,7 @@ ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, Tablic
     wCelu.reset(n / 4);
     auto& partnerzy = pm.Partnerzy; // (position j, merged bit)
     for (std::uint32_t i = 0; i < n; ++i) {
-        if (przerwac && przerwac())
+        if (odp.Praca(static_cast<std::size_t>(iloscLiter)))
             return ZakonczeniePrzejscia::Przerwane;
         const std::uint32_t v = V[i] & MaskaWartosci;
         const std::uint32_t m = M[i];
@@ -90,6 +96,7 @@ ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, Tablic
         }
         // The pairs (i, j) are met in increasing j: that fixes the destination order.
         std::sort(partnerzy.begin(), partnerzy.end());
+        odp.Praca(partnerzy.size()); // a stop found here is taken at the next term
         for (const auto& [j, b] : partnerzy) {
             const std::uint32_t maska = m | (1u << b);
             const std::uint32_t wartosc = v | FlagaObecnosci | maska;
@@ -107,6 +114,7 @@ ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, Tablic
     wiersz = WierszSzczegolow(nr, n);
 
     for (std::size_t i = 0; i < n; ++i) {
+        odp.Praca();
         if (V[i] & FlagaPolaczenia)
             continue;
         if (proste.Indeks.insert(TermKey(V[i], M[i]),

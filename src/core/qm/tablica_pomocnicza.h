@@ -9,9 +9,9 @@
 
 #include "granice.h"
 #include "qm/hash_index.h"
+#include "qm/odpytywanie.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,7 +34,7 @@ struct ListaProstych {
 
 enum class ZakonczeniePrzejscia {
     Pelne,        // the pass ran through; its details row and primes are in
-    Przerwane,    // the abort flag was found set before a source term
+    Przerwane,    // a poll found the stop requested before the primes were collected
     Przepelnione, // the destination reached its capacity
 };
 
@@ -51,13 +51,13 @@ struct PamiecPrzejscia {
 // written with "000", from 9999 terms on).
 std::string WierszSzczegolow(int nr, std::size_t iloscSkladnikow);
 
-// Pass number `nr` over a source table of terms over `iloscLiter` variables. `przerwac` is
-// polled before each source term. The source gets its combined flags; the destination is
-// replaced. On Przerwane or Przepelnione no row is written and no prime is collected.
+// Pass number `nr` over a source table of terms over `iloscLiter` variables. Counts a unit
+// per term indexed and per partner looked up. The source gets its combined flags; the
+// destination is replaced. On Przerwane or Przepelnione no row is written and no prime is
+// collected. Collecting the primes is not cut short: a stop found then is left in the flag.
 ZakonczeniePrzejscia TablicaPomocnicza(int nr, TablicaSkladnikow& zrodlo, TablicaSkladnikow& cel,
                                        ListaProstych& proste, int iloscLiter, std::string& wiersz,
-                                       const std::function<bool()>& przerwac,
-                                       PamiecPrzejscia* pamiec = nullptr,
+                                       Odpytywanie* odpytywanie, PamiecPrzejscia* pamiec = nullptr,
                                        std::size_t pojemnosc = PojemnoscTablicy);
 
 extern const char* const KomunikatPojemnosci;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace vyn {
 
@@ -15,17 +16,31 @@ struct Kostka {
     std::uint32_t Wolne = 0; // bits of the variables the term does not name
 };
 
+// Bit of each letter A..Z in the encoding, -1 for a letter it lacks: looked up per letter of
+// forms that may hold a hundred thousand terms.
+struct BityLiter {
+    int Bit[26];
+    explicit BityLiter(std::string_view kodowanie) {
+        std::fill(std::begin(Bit), std::end(Bit), -1);
+        const int l = static_cast<int>(kodowanie.size());
+        for (int p = 0; p < l; ++p) {
+            const unsigned char c =
+                static_cast<unsigned char>(kodowanie[static_cast<std::size_t>(p)]);
+            if (c >= 'A' && c <= 'Z')
+                Bit[c - 'A'] = l - 1 - p;
+        }
+    }
+};
+
 // A term's cube; nothing when a letter is foreign to the encoding or repeated.
-std::optional<Kostka> CzytajSkladnik(std::string_view skladnik, std::string_view kodowanie) {
-    const int l = static_cast<int>(kodowanie.size());
+std::optional<Kostka> CzytajSkladnik(std::string_view skladnik, int l, const BityLiter& bity) {
     Kostka k;
     k.Wolne = l >= 32 ? ~0u : (1u << l) - 1;
     for (char c : skladnik) {
-        const char wielka = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        const auto p = kodowanie.find(wielka);
-        if (p == std::string_view::npos)
+        const int wielka = std::toupper(static_cast<unsigned char>(c));
+        if (wielka < 'A' || wielka > 'Z' || bity.Bit[wielka - 'A'] < 0)
             return std::nullopt;
-        const std::uint32_t bit = 1u << (l - 1 - static_cast<int>(p));
+        const std::uint32_t bit = 1u << bity.Bit[wielka - 'A'];
         if (!(k.Wolne & bit))
             return std::nullopt;
         k.Wolne &= ~bit;
@@ -76,8 +91,9 @@ std::vector<std::uint32_t> MintermyCzesci(std::string_view funkcja, bool trybDzi
         if (tekst.find_first_not_of('+') != std::string_view::npos)
             while (tekst.back() == '+')
                 tekst.remove_suffix(1);
+        const BityLiter bity(kodowanie);
         for (std::string_view grupa : Podziel(tekst, '+')) {
-            const auto k = CzytajSkladnik(grupa, kodowanie);
+            const auto k = CzytajSkladnik(grupa, static_cast<int>(kodowanie.size()), bity);
             if (!k)
                 continue;
             DlaMintermow(*k, [&](std::uint32_t m) {
@@ -139,8 +155,9 @@ std::optional<std::string> SprawdzPostac(std::string_view postac, std::string_vi
         return std::string("postać 1, a funkcja nie jest stale prawdziwa");
     }
     std::vector<char> pokryty(mintermy.size(), 0);
+    const BityLiter bity(kodowanie);
     for (std::string_view skladnik : Podziel(postac, '+')) {
-        const auto k = CzytajSkladnik(skladnik, kodowanie);
+        const auto k = CzytajSkladnik(skladnik, l, bity);
         if (!k || skladnik.empty())
             return "nieprawidłowy składnik '" + std::string(skladnik) + "'";
         std::optional<std::string> blad;

@@ -16,7 +16,13 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
                                      FlagaPrzerwania& flaga, bool przycinaj,
                                      std::size_t maksPostaci) {
     WynikWyboru wynik;
+    Odpytywanie odpytywanie(obserwator, flaga);
     for (std::size_t i = 0; i < prosteWartosci.size(); ++i) {
+        if (odpytywanie.Praca(kodowanie.size())) {
+            wynik.ProsteImplikanty.clear();
+            wynik.Przerwano = true;
+            return wynik;
+        }
         if (i)
             wynik.ProsteImplikanty.push_back(',');
         wynik.ProsteImplikanty += SkladnikNaLitery(kodowanie, prosteWartosci[i], prosteMaski[i]);
@@ -24,8 +30,13 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
     obserwator.ImplikantyGotowe(wynik.ProsteImplikanty);
 
     WynikIstotnych istotne;
-    if (auto blad = UsunIstotne(prosteWartosci, prosteMaski, mintermy, kodowanie, istotne)) {
+    if (auto blad =
+            UsunIstotne(prosteWartosci, prosteMaski, mintermy, kodowanie, istotne, &odpytywanie)) {
         wynik.Blad = blad;
+        return wynik;
+    }
+    if (istotne.Przerwano) {
+        wynik.Przerwano = true;
         return wynik;
     }
     std::string& tekstIstotnych = istotne.ImplikantyIstotne; // each followed by "+"
@@ -48,7 +59,7 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
         return flaga.Ustawiona();
     };
     const int iloscLiter = static_cast<int>(kodowanie.size());
-    std::optional<int> dolnaGranica = UporzadkujWiersze(istotne.Rdzen, iloscLiter, przerwac);
+    std::optional<int> dolnaGranica = UporzadkujWiersze(istotne.Rdzen, iloscLiter, odpytywanie);
     if (dolnaGranica) {
         wynik.DolnaGranica = *dolnaGranica;
         KontekstSzukania kontekst;

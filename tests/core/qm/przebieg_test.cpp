@@ -128,18 +128,6 @@ TEST(przebieg_test, a_full_table_stops_the_run_without_forms) {
     EXPECT_EQ(w.KanonicznaDziesietna.empty(), false); // the canonical form stays correct
 }
 
-TEST(przebieg_test, abort_in_the_canonical_stage_leaves_the_form_1) {
-    Przerywajacy z;
-    z.Kiedy = [](const Przerywajacy& p) { return p.Zdarzenia == 1; }; // after the first group
-    auto w = UruchomZ(z, "AB+aC+BC", false, "ABC");
-    EXPECT_TRUE(w.Przerwano);
-    EXPECT_EQ(w.KanonicznaLiterowa, "ABc+ABC+abC+aBC"); // the stage itself completes
-    EXPECT_TRUE(w.Szczegoly.empty());                   // the first pass stops at once
-    EXPECT_EQ(w.ProsteImplikanty, "");
-    EXPECT_EQ(w.PostacieMinimalne, std::vector<std::string>{"1"});
-    EXPECT_TRUE(w.PostacieNiepelne); // "1" is not this function
-}
-
 TEST(przebieg_test, abort_in_a_table_keeps_earlier_primes_and_ends) {
     // Stop in the third pass of a 10-letter function: two rows, primes of two passes; the
     // search over them must end although some minterms are covered by no collected prime.

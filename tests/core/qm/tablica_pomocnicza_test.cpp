@@ -101,8 +101,9 @@ TEST(tablica_pomocnicza_test, abort_before_a_term_ends_the_pass_without_row_or_p
     ListaProstych proste;
     std::string wiersz = "nietknięty";
     int pytania = 0;
-    auto przerwij_przy_trzecim = [&] { return ++pytania == 3; };
-    EXPECT_EQ(TablicaPomocnicza(1, a, b, proste, 3, wiersz, przerwij_przy_trzecim),
+    // A budget of one unit polls at every count.
+    Odpytywanie przerwij_przy_trzecim([&] { return ++pytania == 3; }, 1);
+    EXPECT_EQ(TablicaPomocnicza(1, a, b, proste, 3, wiersz, &przerwij_przy_trzecim),
               ZakonczeniePrzejscia::Przerwane);
     EXPECT_EQ(wiersz, "nietknięty");
     EXPECT_TRUE(proste.Wartosci.empty());
