@@ -4,7 +4,7 @@
 // agree with itself: the editor's text and cursor, the panes, the minimal-form group and the
 // layout. After every run each form on show must be exactly the function that was run.
 // VYN_KROKI sets the step count, VYN_ZIARNO adds a session with that seed.
-#include "../program/okno_programu.h"
+#include "okno_testowe.h"
 
 #include "controls/iebutton.h"
 #include "controls/transbtn.h"
@@ -12,11 +12,10 @@
 #include "display/updown.h"
 #include "engine/formmin.h"
 #include "engine/przebieg_w_tle.h"
-#include "funkcje.h"
-#include "qm/kodowanie.h"
-#include "reguly.h"
 #include "geometry/uklad.h"
+#include "qm/kodowanie.h"
 #include "qm/weryfikacja.h"
+#include "reguly.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -25,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <cctype>
 #include <random>
 
 using vyn::gui::Program;
@@ -38,52 +38,29 @@ struct Klawisz {
     Qt::KeyboardModifiers Modyfikatory;
 };
 
-// Letters of six variables weigh most, so that runs stay short; every key the editor names is in.
-const Klawisz Klawisze[] = {{Qt::Key_A, {}},
-                            {Qt::Key_B, {}},
-                            {Qt::Key_C, {}},
-                            {Qt::Key_D, {}},
-                            {Qt::Key_E, {}},
-                            {Qt::Key_F, {}},
-                            {Qt::Key_A, Qt::ShiftModifier},
-                            {Qt::Key_B, Qt::ShiftModifier},
-                            {Qt::Key_C, Qt::ShiftModifier},
-                            {Qt::Key_D, Qt::ShiftModifier},
-                            {Qt::Key_Z, {}},
-                            {Qt::Key_0, {}},
-                            {Qt::Key_1, {}},
-                            {Qt::Key_2, {}},
-                            {Qt::Key_5, {}},
-                            {Qt::Key_9, {}},
-                            {Qt::Key_7, Qt::KeypadModifier},
-                            {Qt::Key_Plus, Qt::KeypadModifier},
-                            {Qt::Key_Period, Qt::KeypadModifier},
-                            {Qt::Key_Comma, {}},
-                            {Qt::Key_Space, {}},
-                            {Qt::Key_Space, {}},
-                            {Qt::Key_Left, {}},
-                            {Qt::Key_Right, {}},
-                            {Qt::Key_Home, {}},
-                            {Qt::Key_End, {}},
-                            {Qt::Key_Backspace, {}},
-                            {Qt::Key_Backspace, {}},
-                            {Qt::Key_Delete, {}},
-                            {Qt::Key_Control, Qt::ControlModifier},
-                            {Qt::Key_CapsLock, {}},
-                            {Qt::Key_Tab, {}},
-                            {Qt::Key_Up, {}},
-                            {Qt::Key_F1, {}},
-                            {Qt::Key_Minus, {}},
-                            {Qt::Key_G, {}},
-                            {Qt::Key_H, {}},
-                            {Qt::Key_K, {}},
-                            {Qt::Key_M, {}},
-                            {Qt::Key_P, {}},
-                            {Qt::Key_R, {}},
-                            {Qt::Key_S, {}},
-                            {Qt::Key_W, {}},
-                            {Qt::Key_X, {}},
-                            {Qt::Key_Y, {}}};
+// Letters of six variables weigh most, so that runs stay short; every key the editor names is in
+// (upper-case: the key alone; lower-case: with Shift; '#': on the keypad).
+constexpr const char* Znaki = "ABCDEFabcdZGHKMPRSWXY-01259#7#+#.,  ";
+const Klawisz Inne[] = {
+    {Qt::Key_Left, {}},   {Qt::Key_Right, {}},     {Qt::Key_Home, {}},
+    {Qt::Key_End, {}},    {Qt::Key_Backspace, {}}, {Qt::Key_Backspace, {}},
+    {Qt::Key_Delete, {}}, {Qt::Key_CapsLock, {}},  {Qt::Key_Tab, {}},
+    {Qt::Key_Up, {}},     {Qt::Key_F1, {}},        {Qt::Key_Control, Qt::ControlModifier}};
+
+std::vector<Klawisz> WszystkieKlawisze() {
+    std::vector<Klawisz> k;
+    for (const char* c = Znaki; *c; ++c) {
+        const bool num = *c == '#';
+        const char z = num ? *++c : *c;
+        const auto kod = static_cast<Qt::Key>(std::toupper(z)); // ' ' is Qt::Key_Space
+        k.push_back({kod, num               ? Qt::KeypadModifier
+                          : std::islower(z) ? Qt::ShiftModifier
+                                            : Qt::NoModifier});
+    }
+    k.insert(k.end(), std::begin(Inne), std::end(Inne));
+    return k;
+}
+const std::vector<Klawisz> Klawisze = WszystkieKlawisze();
 
 // Files the session opens: a function whose search runs long, one that fills a table, a map,
 // and files the reader refuses.
@@ -132,7 +109,8 @@ class SesjaTest : public QObject {
 
     // --- the steps ---
     void NacisnijKlawisz() {
-        const Klawisz k = Klawisze[Los(std::size(Klawisze))];
+        const Klawisz k =
+            Klawisze[static_cast<std::size_t>(Los(static_cast<int>(Klawisze.size())))];
         Zapisz(QStringLiteral("klawisz %1/%2").arg(k.Kod, 0, 16).arg(k.Modyfikatory.toInt()));
         QTest::keyClick(f, k.Kod, k.Modyfikatory);
     }

@@ -1,6 +1,7 @@
-// A minimisation run from the main window: the ways to start it, the results it leaves, the
-// commands held off while it goes on, stopping it, and runs that are refused or hit capacity.
-#include "okno_programu.h"
+// A run from the main window where the random session cannot judge it: the commands held off
+// while it goes on, what a stop keeps, and where each message of a run appears (a box, the
+// status bar).
+#include "okno_testowe.h"
 
 #include "controls/iebutton.h"
 #include "controls/transbtn.h"
@@ -8,14 +9,12 @@
 #include "display/updown.h"
 #include "engine/formmin.h"
 #include "engine/przebieg_w_tle.h"
-#include "funkcje.h"
 #include "input/formkod.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -45,72 +44,6 @@ class PrzebiegTest : public QObject {
     void cleanup() {
         koniec.reset();
         p.reset();
-    }
-
-    void every_start_shows_the_single_form_data() {
-        QTest::addColumn<int>("sposob");
-        QTest::newRow("przycisk Minimalizacja") << 0;
-        QTest::newRow("Ctrl+M") << 1;
-        QTest::newRow("Enter") << 2;
-        QTest::newRow("menu") << 3;
-    }
-    void every_start_shows_the_single_form() {
-        QFETCH(int, sposob);
-        testy::Wpisz(f, QStringLiteral("A bC"));
-        QCOMPARE(f->Funkcja(), std::string("A+bC"));
-        if (sposob == 0)
-            QTest::mouseClick(f->IEButton1, Qt::LeftButton);
-        else if (sposob == 1)
-            QTest::keyClick(f, Qt::Key_M, Qt::ControlModifier);
-        else if (sposob == 2)
-            QTest::keyClick(f, Qt::Key_Return);
-        else
-            f->Minimalizacja1->trigger();
-        QTRY_COMPARE(koniec->count(), 1);
-
-        QCOMPARE(f->KanonicznaDziesietna, QStringLiteral("1,7,6,5,4"));
-        QCOMPARE(f->ProsteImplikanty, QStringLiteral("bC,A"));
-        QCOMPARE(f->PostacMinimalna, QStringLiteral("bC+A"));
-        QCOMPARE(f->PaintBox5->zawartosc().Tekst, QStringLiteral("bC+A"));
-        QCOMPARE(f->PaintBox4->zawartosc().Tekst, f->ProsteImplikanty);
-        QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna jedyna"));
-        QVERIFY(!f->UpDown1->isVisibleTo(f));
-        QCOMPARE(f->LabelMinGrup->text(), QStringLiteral("Ilość grup: 2"));
-        QCOMPARE(f->LabelMinLiter->text(), QStringLiteral("Ilość liter: 3"));
-        // The dialog closed by itself and is ready to say "Zamknij" if reopened.
-        QVERIFY(!p->FormMin()->isVisible());
-        QCOMPARE(p->FormMin()->BitBtn1->text(), QStringLiteral("Zamknij"));
-        QCOMPARE(f->Komunikat(), QString());
-        KomendyWlaczone(true);
-    }
-
-    void several_forms_show_the_stepper_and_a_later_run_hides_it() {
-        testy::Wpisz(f, QStringLiteral("0 1 2 5 6 7"));
-        QCOMPARE(f->Funkcja(), std::string("0,1,2,5,6,7"));
-        testy::Minimalizuj(p.get());
-        QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 1 z 2"));
-        QVERIFY(f->UpDown1->isVisibleTo(f));
-        QCOMPARE(f->UpDown1->Max(), 2);
-        QCOMPARE(f->PostacMinimalna, QStringLiteral("ab+Bc+AC"));
-        QCOMPARE(f->LabelMinGrup->text(), QStringLiteral("Ilość grup: 3"));
-        QCOMPARE(f->LabelMinLiter->text(), QStringLiteral("Ilość liter: 6"));
-        QCOMPARE(p->FormMin()->Label4->text(), QStringLiteral("minimalnych: 2"));
-
-        QTest::mouseClick(f->UpDown1->PrzyciskGora(), Qt::LeftButton);
-        QCOMPARE(f->PostacMinimalna, QStringLiteral("bC+AB+ac"));
-        QCOMPARE(f->PaintBox5->zawartosc().Tekst, QStringLiteral("bC+AB+ac"));
-        QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 2 z 2"));
-        QTest::mouseClick(f->UpDown1->PrzyciskDol(), Qt::LeftButton);
-        QCOMPARE(f->PostacMinimalna, QStringLiteral("ab+Bc+AC"));
-
-        // The next run starts the stepper afresh and, with one form, hides it.
-        f->Nowa1Click();
-        testy::Wpisz(f, QStringLiteral("AB aC"));
-        testy::Minimalizuj(p.get());
-        QCOMPARE(f->PostacMinimalna, QStringLiteral("aC+AB"));
-        QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna jedyna"));
-        QVERIFY(!f->UpDown1->isVisibleTo(f));
-        QCOMPARE(f->UpDown1->Position(), 1);
     }
 
     void commands_wait_for_the_run_and_a_stop_keeps_the_forms() {
@@ -152,7 +85,7 @@ class PrzebiegTest : public QObject {
         KomendyWlaczone(true);
         QCOMPARE(f->Komunikat(),
                  QStringLiteral("Minimalizację przerwano – wynik może nie być minimalny"));
-        testy::FormyToFunkcja(f);
+        testy::FormyToFunkcja(f, z);
         QCOMPARE(f->PostacMinimalna, f->Postac(1));
         QCOMPARE(f->GroupBox2->title(),
                  f->IloscMinimalnych == 1
@@ -222,10 +155,9 @@ class PrzebiegTest : public QObject {
         }
         testy::UstawFunkcje(f, funkcja.toStdString(), dziesietna);
         QSignalSpy start(p->Przebieg(), &PrzebiegMinimalizacji::Rozpoczeto);
-        const auto k = testy::ZamknijKomunikat();
+        testy::ZamykaczKomunikatow k;
         QTest::mouseClick(f->IEButton1, Qt::LeftButton);
-        QVERIFY(k->Pokazany);
-        QCOMPARE(k->Tekst, komunikat);
+        QCOMPARE(k.Teksty, QStringList{komunikat});
         QCOMPARE(start.count(), 0);
         QVERIFY(!p->FormMin()->isVisible());
         testy::BezPostaci(f);
@@ -235,10 +167,9 @@ class PrzebiegTest : public QObject {
 
     void a_full_table_shows_its_message_and_no_form() {
         testy::UstawFunkcje(f, "abcd+ABCDEFGHIJKLMNOPQRST", false);
-        const auto k = testy::ZamknijKomunikat();
+        testy::ZamykaczKomunikatow k;
         testy::Minimalizuj(p.get());
-        QVERIFY(k->Pokazany);
-        QCOMPARE(k->Tekst, QStringLiteral("Przekroczona pojemność tablicy"));
+        QCOMPARE(k.Teksty, QStringList{QStringLiteral("Przekroczona pojemność tablicy")});
         QVERIFY(!p->FormMin()->isVisible());
         testy::BezPostaci(f);
         QCOMPARE(f->Komunikat(), QStringLiteral("Przekroczona pojemność tablicy"));

@@ -1,6 +1,6 @@
 // Screenshots of the report windows with a real report: raport_zrzuty DIR
-#include "qm/przebieg.h"
 #include "files/raport.h"
+#include "qm/przebieg.h"
 #include "report/konfiguracja_raportu.h"
 #include "report/podglad_raportu.h"
 

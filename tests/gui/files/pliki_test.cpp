@@ -1,10 +1,8 @@
 // Open and Save on the Qt side: files on disk, read in pieces, written whole, and the boxes.
 #include "files/pliki_funkcji.h"
-#include "modalne.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,7 +18,6 @@ class PlikiTest : public QObject {
     void linesSpanningReadPiecesStayWhole();
     void saveWritesExactlyTheTextAndCrLf();
     void failedSaveIsReported();
-    void saveDialogAddsVynToANameWithoutOne();
 
   private:
     QString Plik(const QString& nazwa, const QByteArray& tresc) {
@@ -84,20 +81,6 @@ void PlikiTest::failedSaveIsReported() {
     QVERIFY(QDir(katalog_->path()).mkdir("folder.vyn"));
     QVERIFY(ZapiszFunkcje(katalog_->filePath("folder.vyn"), "AB"));
     QVERIFY(QFileInfo(katalog_->filePath("folder.vyn")).isDir());
-}
-
-void PlikiTest::saveDialogAddsVynToANameWithoutOne() {
-    QWidget rodzic;
-    QFileDialog* dialog = UtworzSaveDialog1(&rodzic);
-    QCOMPARE(dialog->objectName(), QStringLiteral("SaveDialog1"));
-    QCOMPARE(UtworzOpenDialog1(&rodzic)->defaultSuffix(), QString());
-    dialog->setDirectory(katalog_->path());
-    GdyPokazane<QFileDialog>([](QFileDialog* d) {
-        Wpisz(d, QStringLiteral("funkcja"));
-        static_cast<QDialog*>(d)->accept();
-    });
-    QCOMPARE(dialog->exec(), int(QDialog::Accepted));
-    QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(), QStringLiteral("funkcja.vyn"));
 }
 
 QTEST_MAIN(PlikiTest)

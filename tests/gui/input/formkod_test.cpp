@@ -1,5 +1,6 @@
-// The encoding dialog with the main window: the three modes, OK's checks and Cancel.
-#include "pomoc_okna.h"
+// The encoding dialog with the main window: OK's checks of a typed order keep the dialog open
+// until it is right, and Cancel or closing restores the dialog as it was opened.
+#include "okno_testowe.h"
 
 #include "controls/transbtn.h"
 #include "input/formkod.h"
@@ -44,26 +45,6 @@ class KodowanieOknoTest : public QObject {
     }
     void cleanup() { f.reset(); }
 
-    void alphabetical_modes_follow_the_function() {
-        testy::Wpisz(f.get(), QStringLiteral("c"));
-        testy::Wpisz(f.get(), QStringLiteral("A B"));
-        testy::Wpisz(f.get(), QStringLiteral("d"));
-        QCOMPARE(f->Funkcja(), std::string("cA+Bd"));
-        QCOMPARE(f->SBznaki->text(), QStringLiteral("ABCD"));
-        QCOMPARE(f->SBznaki->width(), 42);
-        QCOMPARE(f->LabelKodowanie->x(), f->RozmiarOkna().width() - 42 - 170);
-
-        Otworz();
-        QCOMPARE(d->KodowaniePoprzednie, QStringLiteral("ABCD"));
-        QVERIFY(!d->Edit1->isEnabled());
-        QTest::mouseClick(d->RBam, Qt::LeftButton);
-        Zatwierdz();
-        QVERIFY(!d->isVisible());
-        QCOMPARE(f->SBznaki->text(), QStringLiteral("DCBA"));
-        QCOMPARE(f->Kodowanie, QStringLiteral("DCBA"));
-        QVERIFY(ostrzezenia.isEmpty());
-    }
-
     void user_order_is_checked_against_the_letters_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("ostrzezenie");
@@ -106,30 +87,6 @@ class KodowanieOknoTest : public QObject {
         }
     }
 
-    void a_decimal_function_takes_any_letters_of_the_right_number() {
-        testy::Wpisz(f.get(), QStringLiteral("1 5 4"));
-        QCOMPARE(f->SBznaki->text(), QStringLiteral("ABC"));
-        Otworz();
-        QTest::mouseClick(d->RBuu, Qt::LeftButton);
-        d->Edit1->setText(QStringLiteral("XYZ"));
-        Zatwierdz();
-        QVERIFY(ostrzezenia.isEmpty());
-        QCOMPARE(f->SBznaki->text(), QStringLiteral("XYZ"));
-    }
-
-    void an_alphabetical_mode_ignores_an_order_typed_before() {
-        testy::Wpisz(f.get(), QStringLiteral("AB CDE"));
-        Otworz();
-        QTest::mouseClick(d->RBuu, Qt::LeftButton);
-        d->Edit1->setText(QStringLiteral("AB"));
-        QTest::mouseClick(d->RBam, Qt::LeftButton);
-        QVERIFY(!d->Edit1->isEnabled());
-        Zatwierdz();
-        QVERIFY(ostrzezenia.isEmpty());
-        QVERIFY(!d->isVisible());
-        QCOMPARE(f->SBznaki->text(), QStringLiteral("EDCBA"));
-    }
-
     void cancel_restores_the_mode_and_the_text_of_the_opening() {
         testy::Wpisz(f.get(), QStringLiteral("AB"));
         Otworz();
@@ -149,20 +106,7 @@ class KodowanieOknoTest : public QObject {
         QCOMPARE(d->Tryb(), TrybKodowania::Rosnaco);
     }
 
-    void the_indicator_click_opens_the_dialog_modally() {
-        testy::Wpisz(f.get(), QStringLiteral("AB"));
-        bool byloOtwarte = false;
-        QTimer::singleShot(0, this, [&] {
-            byloOtwarte = d->isVisible() && d->isModal();
-            d->RBamClick();
-            d->BitBtn1Click();
-        });
-        QTest::mouseClick(f->SBznaki, Qt::LeftButton);
-        QVERIFY(byloOtwarte);
-        // When the dialog returns, the window rebuilds the encoding in the new mode.
-        QCOMPARE(f->SBznaki->text(), QStringLiteral("BA"));
-    }
 };
 
 QTEST_MAIN(KodowanieOknoTest)
-#include "kodowanie_okno_test.moc"
+#include "formkod_test.moc"

@@ -4,7 +4,6 @@
 #include "controls/marquee.h"
 #include "display/formabout.h"
 #include "display/pomoc.h"
-#include "dymek.h"
 #include "report/podglad_raportu.h"
 
 #include <QAction>
@@ -14,6 +13,14 @@
 #include <QDir>
 #include <QPainter>
 #include <QToolTip>
+
+// The hint bubble on show, if any: Qt keeps it as a top-level QTipLabel.
+static QWidget* Tip() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible())
+            return w;
+    return nullptr;
+}
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
