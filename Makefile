@@ -15,7 +15,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-
 SANITIZER_PACKAGES := clang libclang-rt-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps deps-sanitizers install-missing configure build run test test-quick test-asan fuzz bench package clean
+.PHONY: all deps deps-sanitizers install-missing configure build run test test-quick test-asan fuzz bench mutate package clean
 
 all: build
 
@@ -83,6 +83,13 @@ fuzz: deps-sanitizers
 	cmake --build $(FUZZ_DIR) --target fuzzery
 	sh fuzz/uruchom.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# Plants MUTANTS single-operator faults in src/core (seeded) and runs the quick core tests
+# against each; reports the score and the surviving lines. See tools/mutate.py --help.
+MUTANTS ?= 60
+SEED ?= 13
+mutate: deps
+	python3 tools/mutate.py --count $(MUTANTS) --seed $(SEED) --build-dir $(BUILD_DIR)-mutate
+
 # The second bench runs the cover search against cbc; CASES adds a folder of .vyn functions.
 CASES ?= $(wildcard ../shared/cases)
 bench: build
@@ -94,4 +101,4 @@ package: build
 	@echo "Package: $$(ls -t $(abspath $(BUILD_DIR))/vyn_*.deb | head -1)"
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(BUILD_DIR)-mutate

@@ -1,16 +1,16 @@
 // Each limit of the program at the limit and one step past it: what the engine, the editor, the
 // file reader and vyn-cli do there, and the message the user gets.
 #include "cli_uruchom.h"
-#include "uruchom.h"
-#include "text/edytor.h"
-#include "text/funkcja.h"
+#include "files/plik_vyn.h"
 #include "funkcje_graniczne.h"
 #include "qm/kanoniczna.h"
 #include "qm/kodowanie.h"
-#include "files/plik_vyn.h"
 #include "qm/przebieg.h"
 #include "qm/tablica_pomocnicza.h"
 #include "qm/weryfikacja.h"
+#include "text/edytor.h"
+#include "text/funkcja.h"
+#include "uruchom.h"
 
 #include <gtest/gtest.h>
 
@@ -110,12 +110,16 @@ TEST(granice_test, largest_number_at_the_limit_and_one_past) {
     EXPECT_EQ(s.Funkcja, "67108863,");
     Wpisz(s, "67108864");
     EXPECT_EQ(s.Funkcja, "67108863,67108864");
-    for (int kod : {int{' '}, int{'1'}, Klawisz::Enter, Klawisz::Home, Klawisz::End}) {
+    for (int kod :
+         {int{' '}, int{'1'}, Klawisz::Num0, Klawisz::Enter, Klawisz::Home, Klawisz::End}) {
         const auto w = NacisnijKlawisz(s, kod, false);
         EXPECT_EQ(w.Komunikat, KomunikatZakresu) << kod;
-        EXPECT_FALSE(w.Minimalizuj);
+        EXPECT_FALSE(w.Minimalizuj || w.Rysuj);
         EXPECT_EQ(s.Funkcja, "67108863,67108864");
     }
+    // Moving the cursor is no key for a number; Backspace takes the digit away.
+    EXPECT_EQ(NacisnijKlawisz(s, Klawisz::Lewo, false).Komunikat, "");
+    NacisnijKlawisz(s, Klawisz::Prawo, false);
     NacisnijKlawisz(s, Klawisz::Backspace, false);
     EXPECT_EQ(Wpisz(s, "3").Komunikat, "");
     EXPECT_EQ(s.Funkcja, "67108863,67108863");

@@ -1,8 +1,8 @@
 // TForm1: the main window. It owns the function, the editor state and the results on show,
 // and places its controls by the layout rules whenever its size changes.
 //
-// Window size: the layout works on the outer size of the original window, 640 x 413 at start.
-// Here that outer size is the client area (the central widget, where every control has its
+// Window size: the layout works on the design size of the window, 640 x 413 at start.
+// It is the outer size: the client area (the central widget, where every control has its
 // design position) plus a fixed frame of RamkaPozioma x RamkaPionowa design pixels, which
 // stands for the borders, the caption and the menu bar. RozmiarOkna() gives it and
 // UstawRozmiarOkna() sets the window to it.

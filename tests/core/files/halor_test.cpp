@@ -137,4 +137,6 @@ TEST(halor_test, bad_maps_are_refused_with_a_reason) {
               "Mapa Halora jest niepełna: wiersz 1 (linia 4 pliku) powinien mieć 4 znaki, a ma 3");
     EXPECT_EQ(Blad(Mapa("6", "", {"1111"})),
               "Mapa Halora jest niepełna: wiersz 1 (linia 4 pliku) powinien mieć 8 znaków, a ma 4");
+    EXPECT_EQ(Blad(Mapa("2", "", {"11", "1"})),
+              "Mapa Halora jest niepełna: wiersz 2 (linia 5 pliku) powinien mieć 2 znaki, a ma 1");
 }

@@ -1,4 +1,4 @@
-// The report's lines for the configuration choices, and the tips text.
+// The report's lines for the configuration choices.
 #include "files/raport.h"
 
 #include <gtest/gtest.h>
@@ -97,32 +97,4 @@ TEST(raport_test, single_choices) {
     wspolne.PostacieMinimalne.Dodaj("");
     EXPECT_EQ(LinieRaportu(wspolne, w), (L{"", "Funkcji minimalnych równoważnych: 2", "", "1)",
                                            "AB+c", "", "2)", "AB", "", ""}));
-}
-
-TEST(raport_test, defaults_keep_the_essential_implicants_choice) {
-    for (bool istotne : {false, true}) {
-        WyborRaportu w;
-        w.FunkcjaWejsciowa = w.ProsteImplikanty = w.PostacieMinimalne = false;
-        w.KanonicznaLiterowa = w.KanonicznaLiczbowa = true;
-        w.ImplikantyIstotne = istotne;
-        UstawDomyslne(w);
-        EXPECT_TRUE(w.FunkcjaWejsciowa && w.ProsteImplikanty && w.PostacieMinimalne &&
-                    w.CzasMinimalizacji);
-        EXPECT_FALSE(w.KanonicznaLiterowa || w.KanonicznaLiczbowa);
-        EXPECT_EQ(w.ImplikantyIstotne, istotne);
-    }
-}
-
-TEST(raport_test, tips_are_five_numbered_tips_with_indented_bodies) {
-    const auto linie = LinieWskazowek();
-    ASSERT_EQ(linie.size(), 15u);
-    for (std::size_t k = 0; k < 5; ++k) {
-        EXPECT_EQ(linie[3 * k], "");
-        EXPECT_EQ(linie[3 * k + 1].substr(0, 3), std::to_string(k + 1) + ") ");
-        EXPECT_EQ(linie[3 * k + 2].substr(0, 8).find_first_not_of(' '), 7u);
-    }
-    EXPECT_EQ(linie[1], "1) Usprawnienie edycji wzorów");
-    EXPECT_EQ(linie[13], "5) Otwieranie plików Halora");
-    EXPECT_EQ(linie[11], "       Możemy zaznaczyć dowolny fragment Raportu i przy pomocy Ctrl+C "
-                         "skopiować go do schowka systemowego.");
 }

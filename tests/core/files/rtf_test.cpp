@@ -144,6 +144,13 @@ TEST(rtf_test, broken_utf8_and_control_characters_do_not_break_the_document) {
     EXPECT_TRUE(o.Zrownowazony);
     EXPECT_EQ(o.Akapity, (L{"a\uFFFDb\uFFFDcd\uFFFD\uFFFD", "\uFFFD\uFFFD"}));
 
+    // An overlong form, a surrogate and a number past U+10FFFF are no characters either.
+    for (const char* zly : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        const auto z = Czytaj(DokumentRtf({zly}));
+        ASSERT_EQ(z.Akapity.size(), 1u);
+        EXPECT_EQ(z.Akapity[0].find_first_not_of("\uFFFD"), std::string::npos) << zly;
+    }
+
     const auto pusty = Czytaj(DokumentRtf({}));
     EXPECT_TRUE(pusty.Zrownowazony);
     EXPECT_EQ(pusty.Akapity, L{""});

@@ -1,6 +1,6 @@
 // The main window's layout rules at the design size and across their thresholds.
-#include "qm/kodowanie.h"
 #include "geometry/uklad.h"
+#include "qm/kodowanie.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +78,8 @@ TEST(okno_uklad_test, a_narrower_view_keeps_the_cursor_in_the_text_and_scrolls) 
     EXPECT_EQ(s.PrzesuniecieWidoku, -15);
     EXPECT_FALSE(s.TrybPrzewijania);
 
+    ZmienSzerokoscWidoku(s, 45); // as wide as the text: it fills the view, no flag yet
+    EXPECT_FALSE(s.TrybPrzewijania);
     ZmienSzerokoscWidoku(s, 60); // wider: nothing to bring back; the short text sets the flag
     EXPECT_EQ(s.KolumnaKursora, 30);
     EXPECT_EQ(s.PrzesuniecieWidoku, -15);

@@ -35,7 +35,8 @@ TEST(okno_wycinek_test, offsets_above_one_and_a_half_cells_show_the_start) {
 TEST(okno_wycinek_test, the_end_of_the_text_shortens_and_then_empties_the_slice) {
     EXPECT_EQ(Widac(Alfabet, 48, -25 * 12), "YZ");
     EXPECT_EQ(Widac(Alfabet, 48, -26 * 12), "Z");
-    EXPECT_TRUE(WidocznyWycinek(26, 48, -27 * 12, 12).Pusty());
+    for (long long c : {27, 28, 40}) // past the last character: nothing, however far
+        EXPECT_TRUE(WidocznyWycinek(26, 48, -c * 12, 12).Pusty()) << c;
     EXPECT_TRUE(WidocznyWycinek(0, 48, 0, 12).Pusty());
     EXPECT_TRUE(WidocznyWycinek(26, 0, 0, 12).Pusty());
     EXPECT_TRUE(WidocznyWycinek(26, 48, 0, 0).Pusty());

@@ -50,17 +50,6 @@ TEST(kodowanie_test, user_mode_takes_the_typed_order_in_capitals) {
     EXPECT_EQ(Kod(TrybKodowania::Uzytkownika, "1,2", true, "EDIT1"), "EDIT1");
 }
 
-TEST(kodowanie_test, number_words_cover_every_letter_count) {
-    EXPECT_EQ(LiczbaSlownie(1), "jeden");
-    EXPECT_EQ(LiczbaSlownie(3), "trzy");
-    EXPECT_EQ(LiczbaSlownie(5), "pięć");
-    EXPECT_EQ(LiczbaSlownie(21), "dwadzieścia jeden");
-    EXPECT_EQ(LiczbaSlownie(26), "dwadzieścia sześć");
-    EXPECT_EQ(LiczbaSlownie(30), "trzydzieśći");
-    EXPECT_EQ(LiczbaSlownie(0), "zero");
-    EXPECT_EQ(LiczbaSlownie(31), "31");
-}
-
 TEST(kodowanie_test, ok_accepts_a_permutation_of_the_letters) {
     auto z = ZatwierdzKodowanie("CAB", "ABC", true, false);
     EXPECT_TRUE(z.Przyjete());

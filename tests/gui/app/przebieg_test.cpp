@@ -1,0 +1,199 @@
+// A run from the main window where the random session cannot judge it: the commands held off
+// while it goes on, what a stop keeps, and where each message of a run appears (a box, the
+// status bar).
+#include "okno_testowe.h"
+
+#include "controls/iebutton.h"
+#include "controls/transbtn.h"
+#include "display/panel.h"
+#include "display/updown.h"
+#include "engine/formmin.h"
+#include "engine/przebieg_w_tle.h"
+#include "input/formkod.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using vyn::gui::Program;
+using vyn::gui::TForm1;
+
+class PrzebiegTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Program> p;
+    TForm1* f = nullptr;
+    std::unique_ptr<QSignalSpy> koniec;
+
+    void KomendyWlaczone(bool wlaczone) {
+        for (QAction* a : {f->Nowa1, f->Otwrz1, f->Zapiszjako1, f->Kodowanie1, f->Minimalizacja1})
+            QVERIFY2(a->isEnabled() == wlaczone, qPrintable(a->objectName()));
+        QCOMPARE(f->IEButton1->isEnabled(), wlaczone);
+        QCOMPARE(f->SBznaki->isEnabled(), wlaczone);
+    }
+
+  private slots:
+    void init() {
+        p = testy::NowyProgram();
+        f = p->Form1();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        koniec = std::make_unique<QSignalSpy>(p.get(), &Program::PrzebiegZakonczony);
+    }
+    void cleanup() {
+        koniec.reset();
+        p.reset();
+    }
+
+    void commands_wait_for_the_run_and_a_stop_keeps_the_forms() {
+        const auto z = testy::Zadanie(testy::FunkcjaDluga, true);
+        testy::UstawFunkcje(f, z.Funkcja, true);
+        QSignalSpy start(p->Przebieg(), &PrzebiegMinimalizacji::Rozpoczeto);
+        QTest::mouseClick(f->IEButton1, Qt::LeftButton);
+        QVERIFY(p->Przebieg()->Trwa());
+        QVERIFY(p->FormMin()->isVisible());
+        QCOMPARE(p->FormMin()->BitBtn1->text(), QStringLiteral("Przerwij"));
+        KomendyWlaczone(false);
+
+        // Neither keys nor another start reach the function or the engine.
+        QTest::keyClick(f, Qt::Key_End);
+        QTest::keyClick(f, Qt::Key_Backspace);
+        QTest::keyClick(f, Qt::Key_Return);
+        QTest::keyClick(f, Qt::Key_M, Qt::ControlModifier);
+        f->SpeedButton3Click();
+        QCOMPARE(f->Funkcja(), z.Funkcja);
+        QCOMPARE(start.count(), 1);
+        // The zoom switch still works.
+        QVERIFY(f->SBzoom->isEnabled());
+        QTest::mouseClick(f->SBzoom, Qt::LeftButton);
+        QVERIFY(!f->GroupBox1->isVisibleTo(f));
+        QTRY_COMPARE(f->RozmiarOkna().height(), 230);
+        QTest::mouseClick(f->SBzoom, Qt::LeftButton);
+        QTRY_COMPARE(f->RozmiarOkna().height(), 413);
+        // The canonical form is on its pane while the search goes on.
+        QTRY_VERIFY_WITH_TIMEOUT(!f->KanonicznaDziesietna.isEmpty(), 10000);
+        QCOMPARE(f->PaintBox3->zawartosc().Tekst, f->KanonicznaDziesietna);
+        QVERIFY(p->Przebieg()->Trwa());
+
+        // Stopped once the search has a form and the clock has moved.
+        QTRY_VERIFY_WITH_TIMEOUT(p->FormMin()->Label4->text().startsWith("minimalnych: "), 30000);
+        QTRY_VERIFY(p->FormMin()->CzasMinimalizacji() >= 1);
+        p->FormMin()->BitBtn1->click();
+        QTRY_COMPARE_WITH_TIMEOUT(koniec->count(), 1, 10000);
+
+        KomendyWlaczone(true);
+        QCOMPARE(f->Komunikat(),
+                 QStringLiteral("Minimalizację przerwano – wynik może nie być minimalny"));
+        testy::FormyToFunkcja(f, z);
+        QCOMPARE(f->PostacMinimalna, f->Postac(1));
+        QCOMPARE(f->GroupBox2->title(),
+                 f->IloscMinimalnych == 1
+                     ? QStringLiteral("Postać minimalna jedyna")
+                     : QStringLiteral("Postać minimalna 1 z %1").arg(f->IloscMinimalnych));
+        QCOMPARE(f->UpDown1->isVisibleTo(f), f->IloscMinimalnych > 1);
+
+        // The time kept is the clock's last value, as shown.
+        QCOMPARE(f->CzasMinimalizacji.toString(QStringLiteral("HH:mm:ss")),
+                 p->FormMin()->CzasMinimalizacjiTekst());
+        QCOMPARE(p->FormMin()->LabelCzas->text(),
+                 QStringLiteral("Czas minimalizacji: ") + p->FormMin()->CzasMinimalizacjiTekst());
+        QVERIFY(f->CzasMinimalizacji >= QTime(0, 0, 1));
+
+        // And the editor takes keys again.
+        QTest::keyClick(f, Qt::Key_End);
+        QTest::keyClick(f, Qt::Key_Backspace);
+        QCOMPARE(f->Funkcja(), z.Funkcja.substr(0, z.Funkcja.size() - 1));
+    }
+
+    void a_stop_before_any_form_shows_none() {
+        testy::UstawFunkcje(f, "0,1,2,5,6,7", true);
+        testy::Minimalizuj(
+            p.get()); // two forms and the stepper, which must not outlive the next run
+        testy::UstawFunkcje(f, testy::FunkcjaDluga, true);
+        QTest::mouseClick(f->IEButton1, Qt::LeftButton);
+        p->FormMin()->BitBtn1->click();
+        QTRY_COMPARE_WITH_TIMEOUT(koniec->count(), 2, 10000);
+        QVERIFY(p->Przebieg()->OstatniePostacieNiepelne());
+        testy::BezPostaci(f);
+        QCOMPARE(f->Komunikat(),
+                 QStringLiteral("Minimalizację przerwano przed znalezieniem postaci minimalnej"));
+        // The canonical stage has no check: it is complete.
+        QCOMPARE(vyn::PoliczGrupy(f->KanonicznaDziesietna.toStdString()),
+                 vyn::PoliczGrupy(testy::FunkcjaDluga));
+        KomendyWlaczone(true);
+    }
+
+    void a_refused_run_shows_why_and_no_form_data() {
+        QTest::addColumn<QString>("funkcja");
+        QTest::addColumn<bool>("dziesietna");
+        QTest::addColumn<QString>("litery"); // the user's order; empty: ascending
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("litera spoza kodowania")
+            << "AB+C" << false << "AB" << QStringLiteral("Litera C nie występuje w kodowaniu AB");
+        QTest::newRow("liczba spoza kodowania")
+            << "0,9" << true << "AB"
+            << QStringLiteral("Liczba 9 wymaga więcej liter niż ma kodowanie AB (największa "
+                              "możliwa to 3)");
+        QTest::newRow("liczba poza zakresem")
+            << "1,67108864" << true << "" << QString::fromUtf8(vyn::KomunikatZakresu);
+    }
+    void a_refused_run_shows_why_and_no_form() {
+        QFETCH(QString, funkcja);
+        QFETCH(bool, dziesietna);
+        QFETCH(QString, litery);
+        QFETCH(QString, komunikat);
+        testy::UstawFunkcje(f, "AB+c", false);
+        testy::Minimalizuj(p.get()); // a form on show that the refusal must take away
+        QCOMPARE(f->IloscMinimalnych, 1);
+
+        if (!litery.isEmpty()) {
+            // As after the encoding dialog's OK with this order.
+            f->FormKod->UstawTryb(vyn::TrybKodowania::Uzytkownika);
+            f->FormKod->Edit1->setText(litery);
+            f->SBznaki->setText(litery);
+        }
+        testy::UstawFunkcje(f, funkcja.toStdString(), dziesietna);
+        QSignalSpy start(p->Przebieg(), &PrzebiegMinimalizacji::Rozpoczeto);
+        testy::ZamykaczKomunikatow k;
+        QTest::mouseClick(f->IEButton1, Qt::LeftButton);
+        QCOMPARE(k.Teksty, QStringList{komunikat});
+        QCOMPARE(start.count(), 0);
+        QVERIFY(!p->FormMin()->isVisible());
+        testy::BezPostaci(f);
+        QCOMPARE(f->ProsteImplikanty, QString());
+        KomendyWlaczone(true);
+    }
+
+    void a_full_table_shows_its_message_and_no_form() {
+        testy::UstawFunkcje(f, "abcd+ABCDEFGHIJKLMNOPQRST", false);
+        testy::ZamykaczKomunikatow k;
+        testy::Minimalizuj(p.get());
+        QCOMPARE(k.Teksty, QStringList{QStringLiteral("Przekroczona pojemność tablicy")});
+        QVERIFY(!p->FormMin()->isVisible());
+        testy::BezPostaci(f);
+        QCOMPARE(f->Komunikat(), QStringLiteral("Przekroczona pojemność tablicy"));
+        KomendyWlaczone(true);
+    }
+
+    void forms_left_out_are_noted_in_the_status_bar() {
+        vyn::FlagaPrzerwania flaga;
+        vyn::ObserwatorPrzebiegu nikt;
+        vyn::ZadanieMinimalizacji z{"0,1,2,5,6,7", true, "ABC"};
+        z.MaksPostaci = 1; // of two equivalent forms only the first is kept
+        auto w = vyn::Minimalizuj(z, nikt, flaga);
+        QVERIFY(w.Obcieto);
+        f->ZakonczPrzebieg(w, false);
+        QCOMPARE(f->Komunikat(),
+                 QStringLiteral("Zachowano pierwsze 1 postaci minimalnych, jest ich więcej"));
+        QCOMPARE(f->PostacMinimalna, QStringLiteral("ab+Bc+AC"));
+        w.Przerwano = true;
+        f->ZakonczPrzebieg(w, false);
+        QCOMPARE(f->Komunikat(), QStringLiteral("Minimalizację przerwano – wynik może nie być "
+                                                "minimalny; zachowano pierwsze 1 postaci "
+                                                "minimalnych, jest ich więcej"));
+    }
+};
+
+QTEST_MAIN(PrzebiegTest)
+#include "przebieg_test.moc"
