@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     const std::string litery = alfabet.substr(0, static_cast<std::size_t>(l));
     const std::size_t maks = we.ConsumeBool() ? MaksPostaci : we.ConsumeIntegralInRange(1, 4);
     const int przerwijPo =
-        we.ConsumeIntegralInRange(0, 3) == 0 ? we.ConsumeIntegralInRange(0, 400) : -1;
+        we.ConsumeIntegralInRange(0, 3) == 0 ? we.ConsumeIntegralInRange(0, 8) : -1;
 
     ZadanieMinimalizacji z;
     z.Funkcja = Funkcja(we, dziesietna, litery);

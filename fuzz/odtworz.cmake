@@ -10,7 +10,7 @@ if(NOT VYN_FDP_DIR)
 endif()
 configure_file(${VYN_FDP_DIR}/fuzzer/FuzzedDataProvider.h
                ${CMAKE_BINARY_DIR}/fdp/fuzzer/FuzzedDataProvider.h COPYONLY)
-foreach(cel plik_vyn halor edytor silnik)
+foreach(cel plik_vyn halor edytor silnik pla)
     add_executable(fuzz_${cel}_replay ${PROJECT_SOURCE_DIR}/fuzz/fuzz_${cel}.cpp
                                       ${PROJECT_SOURCE_DIR}/fuzz/odtworz.cpp)
     target_include_directories(fuzz_${cel}_replay SYSTEM PRIVATE ${CMAKE_BINARY_DIR}/fdp)

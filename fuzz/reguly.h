@@ -33,6 +33,15 @@ inline bool Cyfra(char c) {
 // ",", no two "," side by side. A separator may stand first or last. The range of the numbers is
 // not a rule of the text (the editor lets one number grow past it and then refuses keys).
 inline std::string BladNotacji(std::string_view f, bool dziesietna) {
+    // The don't-care part follows one ";" and keeps the same rules.
+    if (const auto s = f.find(';'); s != std::string_view::npos) {
+        if (s == 0)
+            return "średnik na początku";
+        if (f.find(';', s + 1) != std::string_view::npos)
+            return "dwa średniki";
+        const std::string przed = BladNotacji(f.substr(0, s), dziesietna);
+        return przed.empty() ? BladNotacji(f.substr(s + 1), dziesietna) : przed;
+    }
     const char separator = dziesietna ? ',' : '+';
     std::array<bool, 26> wGrupie{};
     for (std::size_t i = 0; i < f.size(); ++i) {
@@ -58,10 +67,11 @@ inline std::string BladNotacji(std::string_view f, bool dziesietna) {
     return {};
 }
 
-// Characters of a text that are not separators: what the letter count label shows.
+// Characters of the function part (before any ";") that are not separators: what the letter
+// count label shows.
 inline int Znaki(std::string_view f) {
     int n = 0;
-    for (char c : f)
+    for (char c : f.substr(0, f.find(';')))
         n += (c != '+' && c != ',');
     return n;
 }

@@ -13,7 +13,7 @@ fi
 budowa=$(cd "$1" && pwd)
 sekundy=${2:-30}
 [ $# -ge 2 ] && shift 2 || shift 1
-cele=${*:-plik_vyn halor edytor silnik}
+cele=${*:-plik_vyn halor edytor silnik pla}
 zrodla=$(cd "$(dirname "$0")" && pwd)
 
 znaleziska="$budowa/fuzz-znaleziska"
