@@ -91,9 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
             const bool shift = wejscie.ConsumeBool();
             const StanEdytora przed = s;
             const WynikKlawisza w = NacisnijKlawisz(s, kod, shift);
-            const bool odmowa = w.Komunikat == KomunikatPlus ||
-                                w.Komunikat == KomunikatPowtorzenie ||
-                                w.Komunikat == KomunikatZakresu;
+            const bool odmowa =
+                w.Komunikat == KomunikatPlus || w.Komunikat == KomunikatPowtorzenie ||
+                w.Komunikat == KomunikatZakresu || w.Komunikat == KomunikatSrednikSeparator ||
+                w.Komunikat == KomunikatDrugiSrednik || w.Komunikat == KomunikatSrednikNaPoczatku ||
+                w.Komunikat.find("i wśród stanów obojętnych") != std::string::npos;
             if (odmowa)
                 fuzz::Sprawdz(TenSam(przed, s) && !w.Przebuduj && !w.Minimalizuj,
                               "odmówiony klawisz coś zmienił", s.Funkcja);

@@ -53,9 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
                       "odczyt zapisu zmienił zapis funkcji", f);
     }
 
-    // A loaded function with anything to minimise is never refused by the run's check for its
+    // A loaded function with anything to minimise (in its required part) is never refused by the run's check for its
     // form: only the range of a number may still be refused there.
-    if (f.find_first_not_of(",+") != std::string::npos) {
+    if (f.substr(0, f.find(';')).find_first_not_of(",+") != std::string::npos) {
         const auto k = UstalKodowanie(TrybKodowania::Rosnaco, f, plik.TrybDziesietny, "");
         fuzz::Sprawdz(!k.Blad, "kodowanie odrzuciło wczytaną funkcję", f);
         const auto przebieg = SprawdzFunkcje(f, plik.TrybDziesietny, k.Kodowanie);
