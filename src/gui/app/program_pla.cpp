@@ -48,8 +48,12 @@ std::optional<int> Program::WybierzWyjscieZListy(const QStringList& nazwy) {
     QInputDialog dialog(form1_.get());
     dialog.setObjectName(QStringLiteral("WyborWyjscia"));
     dialog.setWindowTitle(QStringLiteral("Wybór wyjścia"));
-    dialog.setLabelText(
-        QStringLiteral("Plik PLA ma %1 wyjść.\nKtóre z nich minimalizować?").arg(nazwy.size()));
+    // 2, 3, 4, 22, ... "wyjścia"; 5 to 21, 25, ... "wyjść".
+    const qsizetype n = nazwy.size();
+    const bool kilka = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
+    dialog.setLabelText(QStringLiteral("Plik PLA ma %1 %2.\nKtóre z nich minimalizować?")
+                            .arg(n)
+                            .arg(kilka ? QStringLiteral("wyjścia") : QStringLiteral("wyjść")));
     dialog.setComboBoxItems(nazwy);
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
     if (dialog.exec() != QDialog::Accepted)
