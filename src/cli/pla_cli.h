@@ -1,5 +1,4 @@
-// vyn-cli's PLA side: one output of a PLA file as a function text, and the machine's free
-// memory for the check of a raised capacity.
+// vyn-cli's PLA side: one output of a PLA file as a function text.
 #pragma once
 
 #include <cstddef>
@@ -21,8 +20,5 @@ struct FunkcjaZPla {
 std::optional<std::string> WczytajPla(std::string_view bajty,
                                       const std::optional<std::string>& wyjscie,
                                       std::size_t maksMintermow, FunkcjaZPla& wynik);
-
-// MemAvailable of /proc/meminfo in bytes; nothing where it cannot be read.
-std::optional<std::uint64_t> DostepnaPamiec();
 
 } // namespace vyn::cli

@@ -321,6 +321,34 @@ std::string Minterm(std::uint32_t m, std::size_t l) {
 
 } // namespace
 
+namespace {
+
+void DopiszLiczby(std::string& t, const std::vector<std::uint32_t>& liczby) {
+    for (std::size_t i = 0; i < liczby.size(); ++i) {
+        if (i)
+            t.push_back(',');
+        t += std::to_string(liczby[i]);
+    }
+}
+
+} // namespace
+
+TekstPla TekstFunkcjiPla(const FunkcjaPla& f) {
+    TekstPla t;
+    DopiszLiczby(t.Funkcja, f.Wlaczone);
+    if (!f.Obojetne.empty()) {
+        t.Funkcja.push_back(';');
+        DopiszLiczby(t.Funkcja, f.Obojetne);
+    }
+    t.Kodowanie = f.Kodowanie;
+    for (std::size_t i = 0; i < f.NazwyWejsc.size() && i < f.Kodowanie.size(); ++i) {
+        if (i)
+            t.Legenda += ", ";
+        t.Legenda += std::string(1, f.Kodowanie[i]) + " = " + f.NazwyWejsc[i];
+    }
+    return t;
+}
+
 std::string ZapiszPlaFunkcji(std::string_view kodowanie, const std::vector<std::uint32_t>& wlaczone,
                              const std::vector<std::uint32_t>& obojetne) {
     std::string t = Naglowek(kodowanie, "fd", wlaczone.size() + obojetne.size());

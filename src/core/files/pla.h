@@ -57,6 +57,16 @@ std::string NazwaWyjscia(const PlikPla& pla, int k);
 std::optional<std::string> RozwinWyjscie(const PlikPla& pla, int k, std::size_t maksMintermow,
                                          FunkcjaPla& wynik);
 
+// One output as the texts a front end loads: the decimal function (ON minterms, then ";" and
+// the don't-cares when any), the encoding and, when the .ilb names are not the letters, the
+// legend "A = x0, B = x1".
+struct TekstPla {
+    std::string Funkcja;
+    std::string Kodowanie;
+    std::string Legenda;
+};
+TekstPla TekstFunkcjiPla(const FunkcjaPla& f);
+
 // The function as PLA text, one product line per minterm, `.type fd`.
 std::string ZapiszPlaFunkcji(std::string_view kodowanie, const std::vector<std::uint32_t>& wlaczone,
                              const std::vector<std::uint32_t>& obojetne);

@@ -1,9 +1,11 @@
-// Messages and the memory estimate of raised capacities.
+// Messages and the memory estimate of raised capacities, and the memory the machine has free.
 #include "qm/pojemnosc.h"
 
 #include "granice.h"
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 
 namespace vyn {
 
@@ -53,6 +55,19 @@ std::optional<std::string> SprawdzPojemnosc(std::size_t pojemnosc, int iloscLite
     if (potrzeba > *dostepnaPamiec)
         return "Pojemność " + std::to_string(pojemnosc) + " może wymagać około " + MiB(potrzeba) +
                " pamięci, a dostępne jest " + MiB(*dostepnaPamiec);
+    return std::nullopt;
+}
+
+std::optional<std::uint64_t> DostepnaPamiec() {
+    std::ifstream plik("/proc/meminfo");
+    std::string wiersz;
+    while (std::getline(plik, wiersz)) {
+        std::istringstream s(wiersz);
+        std::string klucz;
+        std::uint64_t kB = 0;
+        if (s >> klucz >> kB && klucz == "MemAvailable:")
+            return kB * 1024;
+    }
     return std::nullopt;
 }
 

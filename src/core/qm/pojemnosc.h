@@ -26,4 +26,7 @@ std::uint64_t SzacunekPamieci(std::size_t pojemnosc, int iloscLiter);
 std::optional<std::string> SprawdzPojemnosc(std::size_t pojemnosc, int iloscLiter,
                                             std::optional<std::uint64_t> dostepnaPamiec);
 
+// MemAvailable of /proc/meminfo in bytes; nothing where it cannot be read.
+std::optional<std::uint64_t> DostepnaPamiec();
+
 } // namespace vyn

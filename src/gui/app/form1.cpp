@@ -201,6 +201,15 @@ void TForm1::UtworzMenu() {
     Zapiszjako1 = pozycja(funkcja, "Zapiszjako1", QStringLiteral("Za&pisz jako ..."),
                           &TForm1::Zapiszjako1Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     funkcja->addSeparator();
+    ImportujPla = pozycja(funkcja, "ImportujPla", QStringLiteral("&Importuj PLA ..."),
+                          &TForm1::ImportujPlaClick);
+    QMenu* eksport = funkcja->addMenu(QStringLiteral("&Eksportuj PLA"));
+    eksport->setObjectName(QStringLiteral("EksportujPlaMenu"));
+    EksportujPla = pozycja(eksport, "EksportujPla", QStringLiteral("&funkcję ..."),
+                           &TForm1::EksportujPlaClick);
+    EksportujPostac = pozycja(eksport, "EksportujPostac", QStringLiteral("&postać minimalną ..."),
+                              &TForm1::EksportujPostacClick);
+    funkcja->addSeparator();
     Kodowanie1 =
         pozycja(funkcja, "Kodowanie1", QStringLiteral("&Kodowanie ..."), &TForm1::Kodowanie1Click);
     Minimalizacja1 = pozycja(funkcja, "Minimalizacja1", QStringLiteral("&Minimalizacja"),
@@ -219,6 +228,8 @@ void TForm1::UtworzMenu() {
     Kalkulator1 =
         pozycja(narzedzia, "Kalkulator1", QStringLiteral("&Kalkulator"), &TForm1::Kalkulator1Click);
     narzedzia->addSeparator();
+    Pojemnosc = pozycja(narzedzia, "Pojemnosc", QStringLiteral("&Pojemność tablic ..."),
+                        &TForm1::PojemnoscClick);
     Opcje1 =
         pozycja(narzedzia, "Opcje1", QStringLiteral("Ustaw &czcionkę..."), &TForm1::Opcje1Click);
 

@@ -69,6 +69,16 @@ class TForm1 : public QMainWindow {
     QString Kodowanie;
     QString KanonicznaLiterowa;
     QString KanonicznaDziesietna;
+    // The don't-care terms' canonical forms, empty when the function has none.
+    QString ObojetneLiterowo;
+    QString ObojetneDziesietnie;
+    // The .ilb names of an imported PLA file; the report shows them while the function and
+    // the indicator's letters are still the imported ones.
+    struct {
+        std::string Funkcja;
+        QString Kodowanie;
+        std::string Tekst;
+    } LegendaPla;
     QString ProsteImplikanty;
     QString ImplikantyIstotne;
     vyn::ListaPostaci PostacieMinimalne; // forms 1..IloscMinimalnych, from index 0
@@ -103,6 +113,10 @@ class TForm1 : public QMainWindow {
     struct {
         std::function<void()> Otwrz1Click;           // files
         std::function<void()> Zapiszjako1Click;      // files
+        std::function<void()> ImportujPlaClick;      // PLA files
+        std::function<void()> EksportujPlaClick;     // PLA: the function
+        std::function<void()> EksportujPostacClick;  // PLA: the minimal form on show
+        std::function<void()> PojemnoscClick;        // the session's table capacity
         std::function<void()> SpeedButton3Click;     // the minimisation run
         std::function<void()> Podgld1Click;          // report
         std::function<void()> Konfiguruj1Click;      // report
@@ -131,6 +145,7 @@ class TForm1 : public QMainWindow {
     void RozpocznijPrzebieg();
     // Stages' results shown as they arrive.
     void PokazKanoniczna(const QString& literowa, const QString& dziesietna);
+    void PokazObojetne(const QString& literowa, const QString& dziesietna);
     void PokazImplikanty(const QString& proste);
     // The run has ended: its result in one step, what the status bar says of a stop or of
     // forms left out, and the commands enabled again. `niepelne`: the run was stopped before
@@ -184,6 +199,10 @@ class TForm1 : public QMainWindow {
     QAction* Nowa1;
     QAction* Otwrz1;
     QAction* Zapiszjako1;
+    QAction* ImportujPla;
+    QAction* EksportujPla;
+    QAction* EksportujPostac;
+    QAction* Pojemnosc;
     QAction* Kodowanie1;
     QAction* Minimalizacja1;
     QAction* Zamknij1;
@@ -233,6 +252,10 @@ class TForm1 : public QMainWindow {
     // Commands of other parts (see Haki).
     void Otwrz1Click() { Wywolaj(Haki.Otwrz1Click); }
     void Zapiszjako1Click() { Wywolaj(Haki.Zapiszjako1Click); }
+    void ImportujPlaClick() { Wywolaj(Haki.ImportujPlaClick); }
+    void EksportujPlaClick() { Wywolaj(Haki.EksportujPlaClick); }
+    void EksportujPostacClick() { Wywolaj(Haki.EksportujPostacClick); }
+    void PojemnoscClick() { Wywolaj(Haki.PojemnoscClick); }
     void SpeedButton3Click() { Wywolaj(Haki.SpeedButton3Click); }
     void Minimalizacja1Click() { SpeedButton3Click(); }
     void Podgld1Click() { Wywolaj(Haki.Podgld1Click); }
@@ -263,7 +286,10 @@ class TForm1 : public QMainWindow {
     void UstawCzcionkiPaneli();
     void UlozSigme();
     void RysujWynik(TPaintBox* panel, const QString& tekst, long long przesuniecie,
-                    ZestawZnakow zestaw);
+                    ZestawZnakow zestaw, long long obojetne = -1);
+    // A canonical pane: the required terms, then ";" and the don't-cares when there are any.
+    void RysujKanoniczna(TPaintBox* panel, const QString& wymagane, const QString& obojetne,
+                         long long przesuniecie, ZestawZnakow zestaw);
     void PokazMenuPanelu(TPaintBox* panel, const QPoint& gdzie);
     void MyszNacisnieta(int panel, int x, Qt::MouseButton przycisk = Qt::LeftButton);
     void MyszPrzesunieta(int panel, int x);

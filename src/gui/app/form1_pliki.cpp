@@ -11,6 +11,7 @@ namespace vyn::gui {
 
 void TForm1::WczytajFunkcje(const vyn::PlikFunkcji& plik, const QString& nazwaPliku,
                             bool zOtwierania) {
+    LegendaPla = {}; // an import sets its own after loading
     Edytor.Funkcja = plik.Funkcja;
     Edytor.IloscLiter = plik.IloscLiter;
     UstawNotacje(plik.TrybDziesietny);

@@ -43,7 +43,8 @@ void TForm1::UstawPrzebieg(bool trwa) {
     }
     // Whatever would change the function or start another run waits for the end; dragging,
     // resizing, the zoom switch, the font, the report and help stay at hand.
-    for (QAction* a : {Nowa1, Otwrz1, Zapiszjako1, Kodowanie1, Minimalizacja1})
+    for (QAction* a : {Nowa1, Otwrz1, Zapiszjako1, ImportujPla, EksportujPostac, Kodowanie1,
+                       Minimalizacja1, Pojemnosc})
         a->setEnabled(!trwa);
     IEButton1->setEnabled(!trwa);
     SBznaki->setEnabled(!trwa);
@@ -64,6 +65,13 @@ void TForm1::RozpocznijPrzebieg() {
 void TForm1::PokazKanoniczna(const QString& literowa, const QString& dziesietna) {
     KanonicznaLiterowa = literowa;
     KanonicznaDziesietna = dziesietna;
+    RysujKanonicznaLiterowa();
+    RysujKanonicznaDziesietna();
+}
+
+void TForm1::PokazObojetne(const QString& literowa, const QString& dziesietna) {
+    ObojetneLiterowo = literowa;
+    ObojetneDziesietnie = dziesietna;
     RysujKanonicznaLiterowa();
     RysujKanonicznaDziesietna();
 }

@@ -70,17 +70,24 @@ void TForm1::RysujFunkcje() {
     z.Wycinek = false;
     z.Znaki = Edytor.TrybDziesietny ? ZestawZnakow::CyfryPrzecinek : ZestawZnakow::LiteryPlus;
     z.Kursor = Edytor.KolumnaKursora;
+    z.Obojetne = static_cast<long long>(Edytor.Funkcja.find(vyn::SeparatorObojetnych));
     PaintBox1->UstawZawartosc(std::move(z));
 
     const int grupy = vyn::PoliczGrupy(Edytor.Funkcja);
     const bool krotko = RozmiarOkna().width() <= 300;
+    // The don't-care terms are counted apart, after the required ones.
+    const vyn::CzesciFunkcji czesci = vyn::PodzielFunkcje(Edytor.Funkcja);
+    const QString obojetne =
+        czesci.MaObojetne
+            ? QStringLiteral(", obojętne : %1").arg(vyn::PoliczObojetne(Edytor.Funkcja).Grupy)
+            : QString();
     krotkaLiter_ = QStringLiteral("Liter : ") + QString::number(Edytor.IloscLiter);
     krotkaGrup_ =
         (Edytor.TrybDziesietny ? QStringLiteral("Składników : ") : QStringLiteral("Grup : ")) +
-        QString::number(grupy);
+        QString::number(grupy) + obojetne;
     const QString dlugaGrup = (Edytor.TrybDziesietny ? QStringLiteral("Ilość składników : ")
                                                      : QStringLiteral("Ilość grup : ")) +
-                              QString::number(grupy);
+                              QString::number(grupy) + obojetne;
     UstawEtykiete(Label6,
                   krotko ? krotkaLiter_
                          : QStringLiteral("Ilość liter : ") + QString::number(Edytor.IloscLiter));
@@ -129,22 +136,34 @@ void TForm1::RozsunEtykiety() {
 }
 
 void TForm1::RysujWynik(TPaintBox* panel, const QString& tekst, long long przesuniecie,
-                        ZestawZnakow zestaw) {
+                        ZestawZnakow zestaw, long long obojetne) {
     TPaintBox::Zawartosc z;
     z.Tekst = tekst;
     z.Przesuniecie = przesuniecie;
     z.Znaki = zestaw;
+    z.Obojetne = obojetne;
     panel->UstawZawartosc(std::move(z));
+}
+
+void TForm1::RysujKanoniczna(TPaintBox* panel, const QString& wymagane, const QString& obojetne,
+                             long long przesuniecie, ZestawZnakow zestaw) {
+    if (obojetne.isEmpty()) {
+        RysujWynik(panel, wymagane, przesuniecie, zestaw);
+        return;
+    }
+    RysujWynik(panel, wymagane + QChar(u';') + obojetne, przesuniecie, zestaw, wymagane.size());
 }
 
 // An empty slice clears the pane in all four routines: what the pane shows always follows
 // its text and offset.
 void TForm1::RysujKanonicznaLiterowa() {
-    RysujWynik(PaintBox2, KanonicznaLiterowa, PrzesuniecieLiterowej, ZestawZnakow::LiteryPlus);
+    RysujKanoniczna(PaintBox2, KanonicznaLiterowa, ObojetneLiterowo, PrzesuniecieLiterowej,
+                    ZestawZnakow::LiteryPlus);
 }
 
 void TForm1::RysujKanonicznaDziesietna() {
-    RysujWynik(PaintBox3, KanonicznaDziesietna, PrzesuniecieDziesietnej, ZestawZnakow::Wszystkie);
+    RysujKanoniczna(PaintBox3, KanonicznaDziesietna, ObojetneDziesietnie, PrzesuniecieDziesietnej,
+                    ZestawZnakow::Wszystkie);
 }
 
 void TForm1::RysujImplikanty() {

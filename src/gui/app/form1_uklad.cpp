@@ -142,6 +142,8 @@ void TForm1::UpDown1Changing(int pozycja) {
 void TForm1::PokazWyniki(vyn::WynikMinimalizacji wynik) {
     KanonicznaLiterowa = QString::fromStdString(wynik.KanonicznaLiterowa);
     KanonicznaDziesietna = QString::fromStdString(wynik.KanonicznaDziesietna);
+    ObojetneLiterowo = QString::fromStdString(wynik.ObojetneLiterowo);
+    ObojetneDziesietnie = QString::fromStdString(wynik.ObojetneDziesietnie);
     ProsteImplikanty = QString::fromStdString(wynik.ProsteImplikanty);
     ImplikantyIstotne = QString::fromStdString(wynik.ImplikantyIstotne);
     PostacieMinimalne = std::move(wynik.PostacieMinimalne);

@@ -11,6 +11,7 @@
 #include "engine/przebieg_w_tle.h"
 #include "files/pliki_funkcji.h"
 #include "input/formkod.h"
+#include "qm/pojemnosc.h"
 #include "report/konfiguracja_raportu.h"
 #include "report/podglad_raportu.h"
 #include "text/funkcja.h"
@@ -48,10 +49,15 @@ vyn::DaneRaportu DaneRaportuOkna(const TForm1& okno) {
     d.Funkcja = okno.Funkcja();
     d.KanonicznaLiterowa = okno.KanonicznaLiterowa.toStdString();
     d.KanonicznaDziesietna = okno.KanonicznaDziesietna.toStdString();
+    d.ObojetneLiterowo = okno.ObojetneLiterowo.toStdString();
+    d.ObojetneDziesietnie = okno.ObojetneDziesietnie.toStdString();
     d.ProsteImplikanty = okno.ProsteImplikanty.toStdString();
     d.ImplikantyIstotne = okno.ImplikantyIstotne.toStdString();
     d.PostacieMinimalne = okno.PostacieMinimalne;
     d.CzasMinimalizacji = CzasDlugi(okno.CzasMinimalizacji).toStdString();
+    if (!okno.LegendaPla.Tekst.empty() && okno.Funkcja() == okno.LegendaPla.Funkcja &&
+        okno.SBznaki->text() == okno.LegendaPla.Kodowanie)
+        d.LegendaWejsc = okno.LegendaPla.Tekst;
     return d;
 }
 
@@ -68,6 +74,7 @@ Program::Program() {
     // The dialog first, so that the main window reads the clock after it has stopped.
     formMin_->Polacz(przebieg_.get());
     connect(przebieg_.get(), &PrzebiegMinimalizacji::KanonicznaGotowa, f, &TForm1::PokazKanoniczna);
+    connect(przebieg_.get(), &PrzebiegMinimalizacji::ObojetneGotowe, f, &TForm1::PokazObojetne);
     connect(przebieg_.get(), &PrzebiegMinimalizacji::ImplikantyGotowe, f, &TForm1::PokazImplikanty);
     connect(przebieg_.get(), &PrzebiegMinimalizacji::Zakonczono, this, &Program::PoPrzebiegu);
     connect(formMin_, &TFormMin::PrzerwanieZadane, f, [this] {
@@ -78,6 +85,12 @@ Program::Program() {
     f->Haki.SpeedButton3Click = [this] { SpeedButton3Click(); };
     f->Haki.Otwrz1Click = [this] { Otwrz1Click(); };
     f->Haki.Zapiszjako1Click = [this] { Zapiszjako1Click(); };
+    f->Haki.ImportujPlaClick = [this] { ImportujPlaClick(); };
+    f->Haki.EksportujPlaClick = [this] { EksportujPlaClick(false); };
+    f->Haki.EksportujPostacClick = [this] { EksportujPlaClick(true); };
+    f->Haki.PojemnoscClick = [this] { PojemnoscClick(); };
+    WybierzWyjscie = [this](const QStringList& nazwy) { return WybierzWyjscieZListy(nazwy); };
+    PamiecDostepna = [] { return vyn::DostepnaPamiec(); };
     f->Haki.Podgld1Click = [this] { Podgld1Click(); };
     f->Haki.Konfiguruj1Click = [this] { Konfiguruj1Click(); };
     f->Haki.Timer1Timer = [this] { formMin_->Timer1Timer(); };
@@ -120,6 +133,7 @@ void Program::SpeedButton3Click() {
     zadanie.Funkcja = f->Funkcja();
     zadanie.TrybDziesietny = f->TrybDziesietny();
     zadanie.Kodowanie = f->Kodowanie.toStdString();
+    zadanie.Pojemnosc = pojemnosc_;
     // A run that cannot go on is refused before anything starts, with the reason.
     if (auto blad =
             vyn::SprawdzFunkcje(zadanie.Funkcja, zadanie.TrybDziesietny, zadanie.Kodowanie)) {
@@ -127,6 +141,14 @@ void Program::SpeedButton3Click() {
         PokazKomunikat(QString::fromStdString(*blad), true);
         return;
     }
+    // A raised capacity is checked against the memory free now, for this encoding's letters.
+    if (pojemnosc_ != vyn::PojemnoscTablicy)
+        if (auto blad = vyn::SprawdzPojemnosc(
+                pojemnosc_, static_cast<int>(zadanie.Kodowanie.size()), PamiecDostepna())) {
+            f->WyczyscWyniki();
+            PokazKomunikat(QString::fromStdString(*blad), true);
+            return;
+        }
     f->RozpocznijPrzebieg();
     przebieg_->Uruchom(zadanie);
 }

@@ -15,7 +15,11 @@
 #include <QStringList>
 #include <QTime>
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QFileDialog;
 class PrzebiegMinimalizacji;
@@ -61,8 +65,27 @@ class Program : public QObject {
     bool OtworzZWierszaPolecen(const QString& sciezka);
     bool Zapisz(const QString& sciezka);
 
+    // PLA files (program_pla.cpp), without their dialogs: the message when nothing changed
+    // (empty when the user cancelled the choice of an output).
+    // An import loads the function as Open does, in the user's order of the file's letters.
+    std::optional<QString> ImportujPla(const QString& sciezka);
+    // The function (`postac` false) or the minimal form on show.
+    std::optional<QString> EksportujPla(const QString& sciezka, bool postac);
+    // The table capacity and minterm limit of the window's runs for this session; the message
+    // when refused (out of range, or more memory than the machine has free).
+    std::optional<QString> UstawPojemnosc(std::size_t pojemnosc);
+    std::size_t Pojemnosc() const { return pojemnosc_; }
+    // Picks one of a PLA file's outputs (names in file order): its index, nothing to cancel.
+    // A list dialog unless replaced.
+    std::function<std::optional<int>(const QStringList&)> WybierzWyjscie;
+    // The free memory a raised capacity is checked against: the machine's unless replaced.
+    std::function<std::optional<std::uint64_t>()> PamiecDostepna;
+
     // The main window's commands.
     void SpeedButton3Click();
+    void ImportujPlaClick();
+    void EksportujPlaClick(bool postac);
+    void PojemnoscClick();
     void Otwrz1Click();
     void Zapiszjako1Click();
     void Podgld1Click();
@@ -73,6 +96,7 @@ class Program : public QObject {
     void PrzebiegZakonczony();
 
   private:
+    std::optional<int> WybierzWyjscieZListy(const QStringList& nazwy);
     void PoPrzebiegu(const vyn::WynikMinimalizacji& wynik);
     void PokazKomunikat(const QString& tekst, bool ostrzezenie);
 
@@ -83,6 +107,7 @@ class Program : public QObject {
     TFormRaportPodglad* podglad_ = nullptr;
     QFileDialog* openDialog1_ = nullptr;
     QFileDialog* saveDialog1_ = nullptr;
+    std::size_t pojemnosc_ = vyn::PojemnoscTablicy;
     // Declared last, so deleted first: a run in progress is stopped before the windows go.
     std::unique_ptr<PrzebiegMinimalizacji> przebieg_;
 };

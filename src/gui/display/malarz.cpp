@@ -11,6 +11,8 @@ namespace vyn::gui {
 bool ZnakRysowany(QChar znak, ZestawZnakow zestaw) {
     const char16_t c = znak.unicode();
     const bool litera = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    if (c == u';')
+        return true;
     switch (zestaw) {
     case ZestawZnakow::LiteryPlus:
         return litera || c == u'+';
@@ -58,7 +60,8 @@ void MalarzKomorek::Wyczysc(const QRect& obszar) {
 }
 
 void MalarzKomorek::Tekst(QStringView tekst, long long pierwszaKomorka, ZestawZnakow zestaw,
-                          int szerokosc) {
+                          int szerokosc, long long obojetneOd) {
+    const QColor czarny(0, 0, 0);
     if (w_ <= 0)
         return;
     // Only the cells that reach into the pane are drawn; the rest would be clipped anyway.
@@ -69,18 +72,20 @@ void MalarzKomorek::Tekst(QStringView tekst, long long pierwszaKomorka, ZestawZn
             break;
         if (x + w_ <= 0)
             continue;
-        Znak(static_cast<int>(x), tekst[static_cast<qsizetype>(i)], zestaw);
+        Znak(static_cast<int>(x), tekst[static_cast<qsizetype>(i)], zestaw,
+             obojetneOd >= 0 && i >= obojetneOd ? KolorObojetnych : czarny);
     }
 }
 
-void MalarzKomorek::Znak(int x, QChar znak, ZestawZnakow zestaw) {
+void MalarzKomorek::Znak(int x, QChar znak, ZestawZnakow zestaw, const QColor& kolor) {
     if (!ZnakRysowany(znak, zestaw))
         return;
+    p_.setPen(kolor);
     const bool zanegowana = znak.unicode() >= u'a' && znak.unicode() <= u'z';
     p_.drawText(QPoint(x, wznios_), QString(zanegowana ? znak.toUpper() : znak));
     // The bar leaves a gap to the next cell's bar, yet stays visible in the smallest cells.
     if (zanegowana && w_ > 1)
-        p_.fillRect(x, 0, std::max(std::min(3, w_ - 1), w_ - 4), 1, QColor(0, 0, 0));
+        p_.fillRect(x, 0, std::max(std::min(3, w_ - 1), w_ - 4), 1, kolor);
 }
 
 void MalarzKomorek::Kursor(int kolumna) {

@@ -24,7 +24,11 @@ enum class ZestawZnakow {
     Wszystkie,         // decimal canonical form: every character as it stands
 };
 
+// Every set draws ";", the separator of the don't-care terms.
 bool ZnakRysowany(QChar znak, ZestawZnakow zestaw);
+
+// The don't-care terms stand apart from the required ones in this colour.
+inline const QColor KolorObojetnych(0, 0, 160);
 
 // The cell width and the cursor's character height for a cell height S.
 inline int SzerokoscKomorki(int s) {
@@ -44,14 +48,16 @@ class MalarzKomorek {
 
     void Wyczysc(const QRect& obszar);
     // Draws `tekst` with its first character in cell `pierwszaKomorka`; cells that do not
-    // reach into [0, szerokosc) are skipped.
-    void Tekst(QStringView tekst, long long pierwszaKomorka, ZestawZnakow zestaw, int szerokosc);
+    // reach into [0, szerokosc) are skipped. Characters from index `obojetneOd` on (the ";"
+    // and the don't-care terms after it) are drawn in KolorObojetnych.
+    void Tekst(QStringView tekst, long long pierwszaKomorka, ZestawZnakow zestaw, int szerokosc,
+               long long obojetneOd = -1);
     // The cursor: a yellow L, a bar on the boundary before cell `kolumna` and a short line
     // under that cell.
     void Kursor(int kolumna);
 
   private:
-    void Znak(int x, QChar znak, ZestawZnakow zestaw);
+    void Znak(int x, QChar znak, ZestawZnakow zestaw, const QColor& kolor);
 
     QPainter& p_;
     int s_;

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vyn::gui {
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
@@ -32,11 +34,16 @@ void TPaintBox::paintEvent(QPaintEvent* zdarzenie) {
     if (zawartosc_.Wycinek) {
         const vyn::Wycinek w = vyn::WidocznyWycinek(static_cast<std::size_t>(tekst.size()), width(),
                                                     zawartosc_.Przesuniecie, SzerokoscKomorki(s_));
-        malarz.Tekst(QStringView(tekst).mid(static_cast<qsizetype>(w.Poczatek),
-                                            static_cast<qsizetype>(w.Ilosc)),
-                     0, zawartosc_.Znaki, width());
+        malarz.Tekst(
+            QStringView(tekst).mid(static_cast<qsizetype>(w.Poczatek),
+                                   static_cast<qsizetype>(w.Ilosc)),
+            0, zawartosc_.Znaki, width(),
+            zawartosc_.Obojetne < 0
+                ? -1
+                : std::max<long long>(0, zawartosc_.Obojetne - static_cast<long long>(w.Poczatek)));
     } else {
-        malarz.Tekst(tekst, zawartosc_.Przesuniecie, zawartosc_.Znaki, width());
+        malarz.Tekst(tekst, zawartosc_.Przesuniecie, zawartosc_.Znaki, width(),
+                     zawartosc_.Obojetne);
     }
     if (zawartosc_.Kursor)
         malarz.Kursor(*zawartosc_.Kursor);

@@ -24,6 +24,7 @@ class TPaintBox : public QWidget {
         bool Wycinek = true; // a result pane showing the slice for its drag offset
         ZestawZnakow Znaki = ZestawZnakow::LiteryPlus;
         std::optional<int> Kursor; // the cursor column of the function pane
+        long long Obojetne = -1;   // index of the ";" before the don't-care terms, if any
     };
 
     explicit TPaintBox(QWidget* parent = nullptr);

@@ -14,10 +14,14 @@ std::optional<QString> TekstPanelu(const TForm1& okno, const QWidget* panel) {
         return std::nullopt;
     if (panel == okno.PaintBox1)
         return QString::fromLatin1(okno.Funkcja()); // the model text is plain 8-bit
+    // A canonical pane is copied as it reads: the don't-care terms after ";".
+    const auto zObojetnymi = [](const QString& wymagane, const QString& obojetne) {
+        return obojetne.isEmpty() ? wymagane : wymagane + QChar(u';') + obojetne;
+    };
     if (panel == okno.PaintBox2)
-        return okno.KanonicznaLiterowa;
+        return zObojetnymi(okno.KanonicznaLiterowa, okno.ObojetneLiterowo);
     if (panel == okno.PaintBox3)
-        return okno.KanonicznaDziesietna;
+        return zObojetnymi(okno.KanonicznaDziesietna, okno.ObojetneDziesietnie);
     if (panel == okno.PaintBox5)
         return okno.PostacMinimalna;
     return std::nullopt;

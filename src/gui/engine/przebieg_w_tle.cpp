@@ -28,6 +28,10 @@ class PrzebiegMinimalizacji::Obserwator : public vyn::ObserwatorPrzebiegu {
         Wyslij([p = p_, l = QString::fromStdString(literowa),
                 d = QString::fromStdString(dziesietna)] { emit p->KanonicznaGotowa(l, d); });
     }
+    void ObojetneGotowe(const std::string& literowa, const std::string& dziesietna) override {
+        Wyslij([p = p_, l = QString::fromStdString(literowa),
+                d = QString::fromStdString(dziesietna)] { emit p->ObojetneGotowe(l, d); });
+    }
     void ImplikantyGotowe(const std::string& proste) override {
         Wyslij([p = p_, t = QString::fromStdString(proste)] { emit p->ImplikantyGotowe(t); });
     }

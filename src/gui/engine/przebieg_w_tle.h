@@ -56,6 +56,7 @@ class PrzebiegMinimalizacji : public QObject {
     // the labels, latest values only.
     void Oszacowanie(int koszt, int granica);
     void KanonicznaGotowa(const QString& literowa, const QString& dziesietna);
+    void ObojetneGotowe(const QString& literowa, const QString& dziesietna);
     void ImplikantyGotowe(const QString& proste);
     // The run has ended (normally, stopped, refused or at capacity); messages for the user
     // are in wynik.Komunikat.

@@ -66,6 +66,8 @@ int KodWirtualny(int k, Qt::KeyboardModifiers modyfikatory) {
             return cyfra;
     }
     switch (k) {
+    case Qt::Key_Semicolon: // the don't-care part follows
+        return Klawisz::Srednik;
     case Qt::Key_Backspace:
         return Klawisz::Backspace;
     case Qt::Key_Tab:

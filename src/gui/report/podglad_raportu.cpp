@@ -92,7 +92,12 @@ void TFormRaportPodglad::PokazRaport(const std::vector<std::string>& linie) {
 }
 
 void TFormRaportPodglad::PokazWskazowki() {
-    UstawTekst(QString::fromUtf8(TytulWskazowek), LinieWskazowek());
+    // The editing tip also tells how the don't-care terms are typed, in the same fifteen lines.
+    std::vector<std::string> linie = LinieWskazowek();
+    if (linie.size() > 2)
+        linie[2] += " Stany obojętne (nieokreślone) wpisuje się po średniku, w tym samym zapisie: "
+                    "0,1,2,5;3,4 to Σ(0,1,2,5) + d(3,4).";
+    UstawTekst(QString::fromUtf8(TytulWskazowek), linie);
     Pokaz();
 }
 
