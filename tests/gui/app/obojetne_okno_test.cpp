@@ -6,7 +6,7 @@
 #include "controls/transbtn.h"
 #include "display/panel.h"
 #include "input/formkod.h"
-#include "pomoc_okna.h"
+#include "okno_testowe.h"
 #include "qm/pojemnosc.h"
 #include "qm/weryfikacja.h"
 #include "text/edytor.h"
