@@ -285,7 +285,8 @@ class UkladPokrycia {
 // column dominance); the rows and columns left make the model. Each node solves the
 // relaxation from the basis its parent left, cuts when the relaxation (rounded up: costs
 // are whole numbers) reaches the best cover known, fixes out the rows whose reduced cost
-// alone would reach it, and branches on the most fractional undecided row. Open nodes are
+// alone would reach it, and branches on the fractional row whose children are expected to
+// gain the most (pseudo-costs learnt from the children solved so far). Open nodes are
 // taken least bound first, diving into the "row in" child while its bound stays near the
 // least. Every eighth node rounds its relaxation to a cover.
 class GaleziePl : public UkladPokrycia {
@@ -329,6 +330,8 @@ class GaleziePl : public UkladPokrycia {
         }
         if (mozliwe && cl_ > 0 && !przerwano_) {
             lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
+            suma_.assign(static_cast<std::size_t>(nl_) * 2, 0.0);
+            ile_.assign(static_cast<std::size_t>(nl_) * 2, 0);
             Szukaj();
         }
         wynik.Przerwano = przerwano_;
@@ -488,6 +491,11 @@ class GaleziePl : public UkladPokrycia {
         long long nr = 0;
         std::shared_ptr<const Ustalenia> ustalenia;
         std::shared_ptr<const std::vector<unsigned char>> baza;
+        // The row its parent branched on (-1: none), which way, its value in the parent's
+        // relaxation and that relaxation's value: to learn what branching on the row gains.
+        int galaz = -1;
+        bool wlaczony = false;
+        double ulamek = 0, wartoscRodzica = 0;
     };
     // Least bound first (the fewest nodes a proof needs); among equal bounds the newest.
     struct Pozniej {
@@ -569,6 +577,8 @@ class GaleziePl : public UkladPokrycia {
         const bool optimum = w == LpPokrycia::Wynik::Optimum;
         const double wartosc = optimum ? lp_->Wartosc() + kosztStaly_ : wezel.dolna;
         const int dolna = std::max(wezel.dolna, CalaGranica(wartosc));
+        if (optimum && wezel.galaz >= 0)
+            Ucz(wezel.galaz, wezel.wlaczony, wezel.ulamek, wartosc - wezel.wartoscRodzica);
         if (!wezel.ustalenia)
             PodniesGranice(dolna);
         if (najlepszy_ > 0 && dolna >= najlepszy_)
@@ -621,16 +631,61 @@ class GaleziePl : public UkladPokrycia {
                     wspolne->wlasne.emplace_back(j, LpPokrycia::Wiersz::Wlaczony);
             }
         }
+        auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
+        if (optimum)
+            galaz = Wybierz(x);
+        ostatniaBaza_ = baza.get();
         std::shared_ptr<const Ustalenia> wspolneC =
             wspolne->wlasne.empty() ? wezel.ustalenia : std::move(wspolne);
-        auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
-        ostatniaBaza_ = baza.get();
+        const double f = x[static_cast<std::size_t>(galaz)];
         for (auto stan : {LpPokrycia::Wiersz::Wylaczony, LpPokrycia::Wiersz::Wlaczony}) {
             auto u = std::make_shared<Ustalenia>();
             u->rodzic = wspolneC;
             u->wlasne.emplace_back(galaz, stan);
-            dodaj(Otwarty{dolna, 0, std::move(u), baza});
+            dodaj(Otwarty{dolna, 0, std::move(u), baza, galaz, stan == LpPokrycia::Wiersz::Wlaczony,
+                          f, wartosc});
         }
+    }
+
+    // What branching on a row gains per unit of the change its value takes: learnt from every
+    // child solved (pseudo-costs), each way apart.
+    void Ucz(int j, bool wlaczony, double ulamek, double przyrost) {
+        const double zmiana = wlaczony ? 1 - ulamek : ulamek;
+        if (zmiana < 1e-6)
+            return;
+        const auto k = static_cast<std::size_t>(j) * 2 + wlaczony;
+        suma_[k] += std::max(0.0, przyrost) / zmiana;
+        ++ile_[k];
+        sumaWszystkich_[wlaczony] += std::max(0.0, przyrost) / zmiana;
+        ++ileWszystkich_[wlaczony];
+    }
+    double Zysk(int j, bool wlaczony, double ulamek) const {
+        const auto k = static_cast<std::size_t>(j) * 2 + wlaczony;
+        const double naJednostke =
+            ile_[k] ? suma_[k] / ile_[k]
+            : ileWszystkich_[wlaczony]
+                ? sumaWszystkich_[wlaczony] / static_cast<double>(ileWszystkich_[wlaczony])
+                : 1.0;
+        return naJednostke * (wlaczony ? 1 - ulamek : ulamek);
+    }
+
+    // The row to branch on: the fractional free row whose two children are expected to gain
+    // the most (the product of the two gains, from the pseudo-costs).
+    int Wybierz(const std::vector<double>& x) const {
+        int galaz = -1;
+        double najlepsza = -1;
+        for (int j = 0; j < nl_; ++j) {
+            const double v = x[static_cast<std::size_t>(j)];
+            if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny || v <= 1e-6 || v >= 1 - 1e-6)
+                continue;
+            const double ocena =
+                std::max(Zysk(j, false, v), 1e-6) * std::max(Zysk(j, true, v), 1e-6);
+            if (ocena > najlepsza) {
+                najlepsza = ocena;
+                galaz = j;
+            }
+        }
+        return galaz;
     }
 
     const std::function<bool()>& przerwac_;
@@ -647,6 +702,10 @@ class GaleziePl : public UkladPokrycia {
     std::vector<int> ustawione_;                               // the rows the model has fixed now
     const std::vector<unsigned char>* ostatniaBaza_ = nullptr; // the model's basis now
     long long wezly_ = 0;
+    std::vector<double> suma_; // two per row: out, in
+    std::vector<int> ile_;
+    double sumaWszystkich_[2] = {0, 0};
+    long long ileWszystkich_[2] = {0, 0};
     bool przerwano_ = false;
 };
 
