@@ -526,6 +526,9 @@ class GaleziePl : public UkladPokrycia {
         return dziecko.dolna <= najmniejszy.dolna + luz;
     }
 
+    // Open nodes beyond this many keep no basis, so a long search stays within memory.
+    static constexpr std::size_t MaksBaz = 100000;
+
     // The open nodes, least bound first. Every cover cheaper than the best known lies under
     // one of them, so the least of their bounds is proven whenever a node is taken.
     void Szukaj() {
@@ -533,6 +536,8 @@ class GaleziePl : public UkladPokrycia {
         std::optional<Otwarty> nastepny = Otwarty{kosztStaly_, 0, nullptr, nullptr};
         long long licznik = 0;
         auto wstaw = [&](Otwarty w) {
+            if (otwarte.size() >= MaksBaz)
+                w.baza.reset(); // solved from whatever basis the model has then
             otwarte.push_back(std::move(w));
             std::push_heap(otwarte.begin(), otwarte.end(), Pozniej{});
         };
