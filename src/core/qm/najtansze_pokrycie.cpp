@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace vyn {
@@ -284,8 +285,10 @@ class UkladPokrycia {
 // column dominance); the rows and columns left make the model. Each node solves the
 // relaxation from the basis its parent left, cuts when the relaxation (rounded up: costs
 // are whole numbers) reaches the best cover known, fixes out the rows whose reduced cost
-// alone would reach it, and branches on the most fractional undecided row, taking it first.
-// Every eighth node rounds its relaxation to a cover.
+// alone would reach it, and branches on the fractional row whose children are expected to
+// gain the most (pseudo-costs learnt from the children solved so far). Open nodes are
+// taken least bound first, diving into the "row in" child while its bound stays near the
+// least. Every eighth node rounds its relaxation to a cover.
 class GaleziePl : public UkladPokrycia {
   public:
     GaleziePl(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
@@ -327,7 +330,9 @@ class GaleziePl : public UkladPokrycia {
         }
         if (mozliwe && cl_ > 0 && !przerwano_) {
             lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
-            Wezel(kosztStaly_);
+            suma_.assign(static_cast<std::size_t>(nl_) * 2, 0.0);
+            ile_.assign(static_cast<std::size_t>(nl_) * 2, 0);
+            Szukaj();
         }
         wynik.Przerwano = przerwano_;
         wynik.Dokladny = !przerwano_;
@@ -472,22 +477,101 @@ class GaleziePl : public UkladPokrycia {
             postep_(najlepsze_, najlepszy_, granica_);
     }
 
-    // The bound proven while the search stands at this node: no part of the tree left to
-    // search can hold a cover cheaper than the least bound of a node on the path whose
-    // other branch is still to come, or of the node itself.
-    void OdswiezGranice(int biezaca) {
-        int g = biezaca;
-        for (const auto& [dolna, otwarta] : sciezka_)
-            if (otwarta)
-                g = std::min(g, dolna);
-        PodniesGranice(g);
-    }
-
     static double Ocena(double v) { return 0.5 - std::abs(v - 0.5); }
 
-    void Wezel(int dolnaRodzica) {
-        if (przerwano_)
-            return;
+    // The rows a node fixes: its own, then those of the nodes above it.
+    struct Ustalenia {
+        std::shared_ptr<const Ustalenia> rodzic;
+        std::vector<std::pair<int, LpPokrycia::Wiersz>> wlasne;
+    };
+    // A node still to search: the least bound its parent proved, its fixed rows and the basis
+    // its parent's relaxation ended with (shared with its sibling).
+    struct Otwarty {
+        int dolna = 0;
+        long long nr = 0;
+        std::shared_ptr<const Ustalenia> ustalenia;
+        std::shared_ptr<const std::vector<unsigned char>> baza;
+        // The row its parent branched on (-1: none), which way, its value in the parent's
+        // relaxation and that relaxation's value: to learn what branching on the row gains.
+        int galaz = -1;
+        bool wlaczony = false;
+        double ulamek = 0, wartoscRodzica = 0;
+    };
+    // Least bound first (the fewest nodes a proof needs); among equal bounds the newest.
+    struct Pozniej {
+        bool operator()(const Otwarty& a, const Otwarty& b) const {
+            return a.dolna != b.dolna ? a.dolna > b.dolna : a.nr < b.nr;
+        }
+    };
+
+    // Sets the model's rows to the node's fixings (all others free).
+    void Wejdz(const Otwarty& w) {
+        for (int j : ustawione_)
+            lp_->Ustaw(j, LpPokrycia::Wiersz::Wolny);
+        ustawione_.clear();
+        for (const Ustalenia* u = w.ustalenia.get(); u; u = u->rodzic.get())
+            for (const auto& [j, stan] : u->wlasne) {
+                lp_->Ustaw(j, stan);
+                ustawione_.push_back(j);
+            }
+        if (w.baza && w.baza.get() != ostatniaBaza_)
+            lp_->Przywroc(*w.baza);
+    }
+
+    // Whether to go on down from the node just made rather than back to the least bound: while
+    // its bound is within half the gap (at least a few units) of the least. Dives find the
+    // cheaper covers that cut the rest of the tree.
+    bool Zanurz(const Otwarty& dziecko, const Otwarty& najmniejszy) const {
+        const int luz = std::max(10, (najlepszy_ - najmniejszy.dolna) / 2);
+        return dziecko.dolna <= najmniejszy.dolna + luz;
+    }
+
+    // Open nodes beyond this many keep no basis, so a long search stays within memory.
+    static constexpr std::size_t MaksBaz = 100000;
+
+    // The open nodes, least bound first. Every cover cheaper than the best known lies under
+    // one of them, so the least of their bounds is proven whenever a node is taken.
+    void Szukaj() {
+        std::vector<Otwarty> otwarte;
+        std::optional<Otwarty> nastepny = Otwarty{kosztStaly_, 0, nullptr, nullptr};
+        long long licznik = 0;
+        auto wstaw = [&](Otwarty w) {
+            if (otwarte.size() >= MaksBaz)
+                w.baza.reset(); // solved from whatever basis the model has then
+            otwarte.push_back(std::move(w));
+            std::push_heap(otwarte.begin(), otwarte.end(), Pozniej{});
+        };
+        while ((nastepny || !otwarte.empty()) && !przerwano_) {
+            Otwarty w;
+            if (nastepny && (otwarte.empty() || Zanurz(*nastepny, otwarte.front()))) {
+                if (!otwarte.empty())
+                    PodniesGranice(std::min(nastepny->dolna, otwarte.front().dolna));
+                w = std::move(*nastepny);
+            } else {
+                if (nastepny)
+                    wstaw(std::move(*nastepny));
+                PodniesGranice(otwarte.front().dolna);
+                std::pop_heap(otwarte.begin(), otwarte.end(), Pozniej{});
+                w = std::move(otwarte.back());
+                otwarte.pop_back();
+            }
+            nastepny.reset();
+            if (najlepszy_ > 0 && w.dolna >= najlepszy_)
+                continue;
+            Wejdz(w);
+            Wezel(w, [&](Otwarty dziecko) {
+                dziecko.nr = ++licznik;
+                if (nastepny)
+                    wstaw(std::move(*nastepny));
+                nastepny = std::move(dziecko);
+            });
+        }
+    }
+
+    // Solves one node's relaxation; unless it is cut, fixes rows by reduced cost and hands
+    // its two children to `dodaj`: the chosen row out, then in (the one to dive into).
+    template <class Dodaj> void Wezel(const Otwarty& wezel, Dodaj&& dodaj) {
+        ostatniaBaza_ = nullptr;
         const LpPokrycia::Wynik w = lp_->Rozwiaz();
         if (w == LpPokrycia::Wynik::Przerwane) {
             przerwano_ = true;
@@ -496,9 +580,11 @@ class GaleziePl : public UkladPokrycia {
         if (w == LpPokrycia::Wynik::Niemozliwe)
             return;
         const bool optimum = w == LpPokrycia::Wynik::Optimum;
-        const double wartosc = optimum ? lp_->Wartosc() + kosztStaly_ : dolnaRodzica;
-        const int dolna = std::max(dolnaRodzica, CalaGranica(wartosc));
-        if (sciezka_.empty())
+        const double wartosc = optimum ? lp_->Wartosc() + kosztStaly_ : wezel.dolna;
+        const int dolna = std::max(wezel.dolna, CalaGranica(wartosc));
+        if (optimum && wezel.galaz >= 0)
+            Ucz(wezel.galaz, wezel.wlaczony, wezel.ulamek, wartosc - wezel.wartoscRodzica);
+        if (!wezel.ustalenia)
             PodniesGranice(dolna);
         if (najlepszy_ > 0 && dolna >= najlepszy_)
             return;
@@ -535,8 +621,9 @@ class GaleziePl : public UkladPokrycia {
                 return;
         }
 
-        // Rows fixed out (or in) by their reduced cost for the subtree.
-        std::vector<std::pair<int, LpPokrycia::Wiersz>> ustalone;
+        // Rows fixed out (or in) by their reduced cost hold for both children.
+        auto wspolne = std::make_shared<Ustalenia>();
+        wspolne->rodzic = wezel.ustalenia;
         if (optimum && najlepszy_ > 0) {
             const double* d = lp_->KosztyZredukowane();
             for (int j = 0; j < nl_; ++j) {
@@ -544,31 +631,66 @@ class GaleziePl : public UkladPokrycia {
                     continue;
                 const double v = x[static_cast<std::size_t>(j)];
                 if (v < 1e-9 && wartosc + d[j] > najlepszy_ - 1 + TolerancjaLp)
-                    ustalone.emplace_back(j, LpPokrycia::Wiersz::Wylaczony);
+                    wspolne->wlasne.emplace_back(j, LpPokrycia::Wiersz::Wylaczony);
                 else if (v > 1 - 1e-9 && wartosc - d[j] > najlepszy_ - 1 + TolerancjaLp)
-                    ustalone.emplace_back(j, LpPokrycia::Wiersz::Wlaczony);
+                    wspolne->wlasne.emplace_back(j, LpPokrycia::Wiersz::Wlaczony);
             }
-            for (const auto& [j, s] : ustalone)
-                lp_->Ustaw(j, s);
         }
+        auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
+        if (optimum)
+            galaz = Wybierz(x);
+        ostatniaBaza_ = baza.get();
+        std::shared_ptr<const Ustalenia> wspolneC =
+            wspolne->wlasne.empty() ? wezel.ustalenia : std::move(wspolne);
+        const double f = x[static_cast<std::size_t>(galaz)];
+        for (auto stan : {LpPokrycia::Wiersz::Wylaczony, LpPokrycia::Wiersz::Wlaczony}) {
+            auto u = std::make_shared<Ustalenia>();
+            u->rodzic = wspolneC;
+            u->wlasne.emplace_back(galaz, stan);
+            dodaj(Otwarty{dolna, 0, std::move(u), baza, galaz, stan == LpPokrycia::Wiersz::Wlaczony,
+                          f, wartosc});
+        }
+    }
 
-        const std::vector<unsigned char> baza = lp_->Baza();
-        sciezka_.emplace_back(dolna, true);
-        lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wlaczony);
-        Wezel(dolna);
-        sciezka_.back().second = false;
-        if (!przerwano_) {
-            OdswiezGranice(dolna);
-            if (najlepszy_ == 0 || dolna < najlepszy_) {
-                lp_->Przywroc(baza);
-                lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wylaczony);
-                Wezel(dolna);
+    // What branching on a row gains per unit of the change its value takes: learnt from every
+    // child solved (pseudo-costs), each way apart.
+    void Ucz(int j, bool wlaczony, double ulamek, double przyrost) {
+        const double zmiana = wlaczony ? 1 - ulamek : ulamek;
+        if (zmiana < 1e-6)
+            return;
+        const auto k = static_cast<std::size_t>(j) * 2 + wlaczony;
+        suma_[k] += std::max(0.0, przyrost) / zmiana;
+        ++ile_[k];
+        sumaWszystkich_[wlaczony] += std::max(0.0, przyrost) / zmiana;
+        ++ileWszystkich_[wlaczony];
+    }
+    double Zysk(int j, bool wlaczony, double ulamek) const {
+        const auto k = static_cast<std::size_t>(j) * 2 + wlaczony;
+        const double naJednostke =
+            ile_[k] ? suma_[k] / ile_[k]
+            : ileWszystkich_[wlaczony]
+                ? sumaWszystkich_[wlaczony] / static_cast<double>(ileWszystkich_[wlaczony])
+                : 1.0;
+        return naJednostke * (wlaczony ? 1 - ulamek : ulamek);
+    }
+
+    // The row to branch on: the fractional free row whose two children are expected to gain
+    // the most (the product of the two gains, from the pseudo-costs).
+    int Wybierz(const std::vector<double>& x) const {
+        int galaz = -1;
+        double najlepsza = -1;
+        for (int j = 0; j < nl_; ++j) {
+            const double v = x[static_cast<std::size_t>(j)];
+            if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny || v <= 1e-6 || v >= 1 - 1e-6)
+                continue;
+            const double ocena =
+                std::max(Zysk(j, false, v), 1e-6) * std::max(Zysk(j, true, v), 1e-6);
+            if (ocena > najlepsza) {
+                najlepsza = ocena;
+                galaz = j;
             }
         }
-        sciezka_.pop_back();
-        lp_->Ustaw(galaz, LpPokrycia::Wiersz::Wolny);
-        for (const auto& [j, s] : ustalone)
-            lp_->Ustaw(j, LpPokrycia::Wiersz::Wolny);
+        return galaz;
     }
 
     const std::function<bool()>& przerwac_;
@@ -582,8 +704,13 @@ class GaleziePl : public UkladPokrycia {
     int najlepszy_ = 0;
     std::vector<int> najlepsze_;
     int granica_ = 0;
-    std::vector<std::pair<int, bool>> sciezka_;
+    std::vector<int> ustawione_;                               // the rows the model has fixed now
+    const std::vector<unsigned char>* ostatniaBaza_ = nullptr; // the model's basis now
     long long wezly_ = 0;
+    std::vector<double> suma_; // two per row: out, in
+    std::vector<int> ile_;
+    double sumaWszystkich_[2] = {0, 0};
+    long long ileWszystkich_[2] = {0, 0};
     bool przerwano_ = false;
 };
 

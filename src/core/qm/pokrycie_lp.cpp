@@ -3,6 +3,7 @@
 
 #include <ClpEventHandler.hpp>
 #include <ClpSimplex.hpp>
+#include <ClpSolve.hpp>
 #include <CoinPackedMatrix.hpp>
 
 #include <algorithm>
@@ -114,7 +115,16 @@ LpPokrycia::Wynik LpPokrycia::Rozwiaz() {
         return Wynik::Przerwane;
     // Bounds changed since the last solve keep its basis dual feasible (costs never change).
     // Work areas and the factorisation are kept from one solve to the next.
-    m_->lp.dual(0, m_->rozwiazany ? 7 : 1);
+    if (m_->rozwiazany) {
+        m_->lp.dual(0, 7);
+    } else {
+        // The first solve, from nothing: presolved, and the method left to the solver (the
+        // dual simplex from the slack basis is slow on the largest models).
+        ClpSolve sposob;
+        sposob.setPresolveType(ClpSolve::presolveOn);
+        sposob.setSolveType(ClpSolve::automatic);
+        m_->lp.initialSolve(sposob);
+    }
     m_->rozwiazany = true;
     m_->iteracje += m_->lp.numberIterations();
     if (m_->przerwano)
