@@ -95,6 +95,7 @@ CASES ?= $(wildcard ../shared/cases)
 bench: build
 	$(BUILD_DIR)/bench/vyn-bench
 	$(BUILD_DIR)/bench/vyn-bench-pokrycie $(if $(CASES),--cases $(CASES))
+	$(BUILD_DIR)/bench/vyn-bench-obojetne
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
