@@ -33,15 +33,18 @@ std::vector<Podpowiedz> Podpowiedzi() {
         {"LabelMinLiter", QStringLiteral("Ilość liter\nfunkcji minimalnej")},
         {"LabelMinGrup", QStringLiteral("Ilość grup\nfunkcji minimalnej")},
         {"SBzoom", QStringLiteral("Przełącznik wielkości\nokna programu")},
+        // Not one of the window's first twelve hints: how to type, don't-cares included.
+        {"PaintBox1", QStringLiteral("Funkcja: grupy liter (Spacja to +, Shift to negacja)\n"
+                                     "lub liczby; po średniku ; stany obojętne")},
     };
 }
 
 TTrybPomocy::TTrybPomocy(TForm1& okno) : QObject(&okno), okno_(okno) {
     setObjectName(QStringLiteral("TrybPomocy"));
-    QWidget* const wszystkie[] = {okno.IEButton1,     okno.SBznaki,      okno.Label6,
-                                  okno.Label5,        okno.PaintBox2,    okno.PaintBox3,
-                                  okno.PaintBox4,     okno.PaintBox5,    okno.UpDown1,
-                                  okno.LabelMinLiter, okno.LabelMinGrup, okno.SBzoom};
+    QWidget* const wszystkie[] = {
+        okno.IEButton1,    okno.SBznaki,   okno.Label6,    okno.Label5,  okno.PaintBox2,
+        okno.PaintBox3,    okno.PaintBox4, okno.PaintBox5, okno.UpDown1, okno.LabelMinLiter,
+        okno.LabelMinGrup, okno.SBzoom,    okno.PaintBox1};
     const auto teksty = Podpowiedzi();
     for (std::size_t i = 0; i < teksty.size(); ++i) {
         kontrolki_.emplace_back(wszystkie[i], teksty[i].Tekst);
