@@ -159,6 +159,10 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
         wynik.PostacieNiepelne =
             SprawdzPostac(wynik.PostacieMinimalne[0], zadanie.Kodowanie, mintermy, obojetne)
                 .has_value();
+        // Stopped while the forms of a proven least cost were listed: those kept are minimal,
+        // only their list may be short.
+        wynik.MinimalnaDowiedziona = !wynik.PostacieNiepelne && wynik.KosztPostaci > 0 &&
+                                     wynik.KosztPostaci == wynik.DowiedzionaGranica;
     }
     obserwator.Postep(100);
     obserwator.PrzetworzZdarzenia();
