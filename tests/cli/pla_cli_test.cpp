@@ -1,5 +1,5 @@
-// vyn-cli with PLA files (import, export, the round trip), don't-cares in its output, and the
-// raised capacity.
+// vyn-cli with PLA files (import, export of a form), don't-cares in its output, and the raised
+// capacity.
 #include "../core/funkcje_graniczne.h"
 #include "cli_uruchom.h"
 #include "qm/pojemnosc.h"
@@ -35,21 +35,6 @@ const char* const DwaWyjscia = ".i 3\n.o 2\n.ilb x0 x1 x2\n.ob f g\n"
                                "1-1 10\n01- 01\n000 1-\n.e\n";
 
 } // namespace
-
-TEST(pla_cli_test, function_written_as_pla_reads_back_as_the_same_function) {
-    PlikiTymczasowe pliki;
-    const std::string pla = pliki.Sciezka("f.pla");
-    for (const std::string f : {"AB+aC;Abc", "0,2,3,5,6,7,8,9;10,11,12,13,14,15", "0,5"}) {
-        const auto przed = Cli({"--json", "--pla-out", pla, f});
-        ASSERT_EQ(przed.kod, 0) << przed.bledy;
-        const auto po = Cli({"--json", "--verify", "--file", pla});
-        ASSERT_EQ(po.kod, 0) << f << po.bledy;
-        EXPECT_EQ(Liczby(Klucz(po.wyjscie, "KanonicznaDziesietna")),
-                  Liczby(Klucz(przed.wyjscie, "KanonicznaDziesietna")));
-        EXPECT_EQ(Klucz(po.wyjscie, "Obojetne"), Klucz(przed.wyjscie, "Obojetne"));
-        EXPECT_EQ(Klucz(po.wyjscie, "Kodowanie"), Klucz(przed.wyjscie, "Kodowanie"));
-    }
-}
 
 TEST(pla_cli_test, form_written_as_pla_is_a_function_between_required_and_dont_cares) {
     PlikiTymczasowe pliki;

@@ -40,12 +40,6 @@ inline std::string LosowaDluga() {
 inline const std::string FunkcjaDlugaTekst = LosowaDluga();
 inline const char* const FunkcjaDluga = FunkcjaDlugaTekst.c_str();
 
-// 64 random minterms of 7 variables: a short search that records dozens of forms.
-inline constexpr const char* FunkcjaWieluPostaci =
-    "2,4,5,8,10,12,13,17,20,21,24,25,26,27,30,32,34,36,37,41,42,43,44,47,48,49,51,54,55,62,63,"
-    "64,65,68,70,72,73,75,78,79,81,85,86,87,88,90,91,99,100,101,103,105,108,111,112,113,115,116,"
-    "117,118,121,122,125,127";
-
 inline std::unique_ptr<vyn::gui::Program> NowyProgram() {
     auto p = std::make_unique<vyn::gui::Program>();
     p->Form1()->show();
@@ -85,21 +79,15 @@ inline vyn::WynikMinimalizacji Wynik(const QSignalSpy& zakonczono) {
     return zakonczono.last().at(0).value<vyn::WynikMinimalizacji>();
 }
 
-// Each form is exactly the function of the task, over the letters `kodowanie`.
-inline void PostacToFunkcja(const vyn::ZadanieMinimalizacji& z, const std::string& kodowanie,
-                            const std::string& postac) {
-    const auto mintermy = vyn::MintermyFunkcji(z.Funkcja, z.TrybDziesietny, kodowanie);
-    const auto blad = vyn::SprawdzPostac(postac, kodowanie, mintermy);
-    QVERIFY2(!blad, (postac + ": " + blad.value_or("")).c_str());
-}
-inline void SprawdzPostacie(const vyn::ZadanieMinimalizacji& z, const vyn::WynikMinimalizacji& w) {
-    for (const auto& postac : w.PostacieMinimalne)
-        PostacToFunkcja(z, w.Kodowanie, postac);
-}
+// Each form on show is exactly the function of the task.
 inline void FormyToFunkcja(vyn::gui::TForm1* f, const vyn::ZadanieMinimalizacji& z) {
     QVERIFY(f->IloscMinimalnych >= 1);
-    for (int n = 1; n <= f->IloscMinimalnych; ++n)
-        PostacToFunkcja(z, f->Kodowanie.toStdString(), f->Postac(n).toStdString());
+    const std::string k = f->Kodowanie.toStdString();
+    const auto mintermy = vyn::MintermyFunkcji(z.Funkcja, z.TrybDziesietny, k);
+    for (int n = 1; n <= f->IloscMinimalnych; ++n) {
+        const auto blad = vyn::SprawdzPostac(f->Postac(n).toStdString(), k, mintermy);
+        QVERIFY2(!blad, blad.value_or("").c_str());
+    }
 }
 
 // Starts a run with the Minimize button and waits until the program reports its end.

@@ -38,16 +38,6 @@ TEST(raport_test, default_choice_with_two_forms_gives_the_seventeen_lines) {
                  "", "Czas minimalizacji: 00:00:01"}));
 }
 
-TEST(raport_test, before_any_run_the_sections_show_empty_values) {
-    DaneRaportu puste;
-    puste.CzasMinimalizacji = "00:00:00";
-    WyborRaportu w;
-    UstawDomyslne(w);
-    EXPECT_EQ(LinieRaportu(puste, w),
-              (L{"Funkcja wejściowa", "", "", "Proste implikanty", "", "", "",
-                 "Funkcji minimalnych równoważnych: 0", "", "", "Czas minimalizacji: 00:00:00"}));
-}
-
 TEST(raport_test, every_section_in_screen_order) {
     WyborRaportu w;
     w.KanonicznaLiterowa = w.KanonicznaLiczbowa = w.ImplikantyIstotne = w.CzasMinimalizacji = true;

@@ -1,10 +1,9 @@
 // The minimal form stage: essential implicants, the forms and their order, the cost rule,
 // the forms limit and the mended completeness test.
-#include "text/funkcja.h"
 #include "literalny.h"
-#include "pomocnicze.h"
-#include "uruchom.h"
 #include "qm/weryfikacja.h"
+#include "text/funkcja.h"
+#include "uruchom.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +11,23 @@ using namespace vyn;
 using testy::Uruchom;
 using Postacie = std::vector<std::string>;
 
-TEST(wybor_postaci_test, all_primes_essential_gives_the_single_form) {
-    auto w = Uruchom("A+bC");
-    EXPECT_EQ(w.ProsteImplikanty, "bC,A");
-    EXPECT_EQ(w.ImplikantyIstotne, "bC+A");
-    EXPECT_EQ(w.PostacieMinimalne, Postacie{"bC+A"});
+TEST(wybor_postaci_test, essentials_alone_or_after_the_sweeps_give_the_single_form) {
+    struct Przypadek {
+        const char *f, *proste, *istotne, *postac;
+    };
+    const Przypadek przypadki[] = {
+        {"A+bC", "bC,A", "bC+A", "bC+A"},
+        {"AB+aC+BC", "aC,BC,AB", "aC+AB", "aC+AB"}, // a redundant prime left after the sweeps
+        {"A+a", "", "1", "1"},
+        {"0,1,2,3", "", "1", "1"},
+        {"+B", "", "1", "1"},
+    };
+    for (const auto& p : przypadki) {
+        auto w = Uruchom(p.f);
+        EXPECT_EQ(w.ProsteImplikanty, p.proste) << p.f;
+        EXPECT_EQ(w.ImplikantyIstotne, p.istotne) << p.f;
+        EXPECT_EQ(w.PostacieMinimalne, Postacie{p.postac}) << p.f;
+    }
 }
 
 TEST(wybor_postaci_test, cyclic_function_keeps_both_covers_in_search_order) {
@@ -28,76 +39,17 @@ TEST(wybor_postaci_test, cyclic_function_keeps_both_covers_in_search_order) {
     EXPECT_EQ(w.NajlepszaDlugosc, 9); // three rows of two letters and "+"
 }
 
-TEST(wybor_postaci_test, progress_labels_report_the_best_cover) {
+TEST(wybor_postaci_test, a_search_adds_its_stage_and_labels_report_the_best_cover) {
     testy::Zapis z;
     FlagaPrzerwania f;
     Minimalizuj({"0,1,2,5,6,7", true, "ABC"}, z, f);
+    EXPECT_EQ(z.Etapy, (Postacie{EtapKanoniczna, EtapMinimalna, "Wybieranie postaci minimalnych"}));
     ASSERT_GE(z.Etykiety[2].size(), 2u);
     EXPECT_EQ(z.Etykiety[2].end()[-2], "liter: 6");
     EXPECT_EQ(z.Etykiety[3].end()[-2], "grup: 3");
     EXPECT_EQ(z.Etykiety[2].back(), ""); // emptied at the end
     EXPECT_EQ(z.Etykiety[3].back(), "");
     EXPECT_EQ(z.Etykiety[4].back(), "minimalnych: 2");
-}
-
-TEST(wybor_postaci_test, redundant_prime_left_after_the_sweeps_gives_the_essentials) {
-    auto w = Uruchom("AB+aC+BC");
-    EXPECT_EQ(w.ProsteImplikanty, "aC,BC,AB");
-    EXPECT_EQ(w.ImplikantyIstotne, "aC+AB");
-    EXPECT_EQ(w.PostacieMinimalne, Postacie{"aC+AB"});
-}
-
-TEST(wybor_postaci_test, constant_one_has_the_form_1) {
-    for (const char* f : {"A+a", "0,1,2,3", "+B"}) {
-        auto w = Uruchom(f);
-        EXPECT_EQ(w.ProsteImplikanty, "") << f;
-        EXPECT_EQ(w.ImplikantyIstotne, "1") << f;
-        EXPECT_EQ(w.PostacieMinimalne, Postacie{"1"}) << f;
-    }
-}
-
-TEST(wybor_postaci_test, single_minterm_is_its_own_form) {
-    auto w = Uruchom("5");
-    EXPECT_EQ(w.Szczegoly, (std::vector<std::string>{"1 1 0", "2 0 0", "3 0 0"}));
-    EXPECT_EQ(w.PostacieMinimalne, Postacie{"AbC"});
-}
-
-TEST(wybor_postaci_test, letters_plus_groups_decide_not_groups_alone) {
-    // Every recorded form has the smallest letters+groups among all covers; check by brute
-    // force over the primes of small random cyclic functions.
-    std::mt19937 los(11);
-    int z_rdzeniem = 0;
-    for (int proba = 0; proba < 150; ++proba) {
-        const int l = 3 + static_cast<int>(los() % 3);
-        const std::string f =
-            testy::LosowaDziesietna(los, l, 3 + static_cast<int>(los() % (1u << (l - 1))), false);
-        auto w = Uruchom(f);
-        const std::string k = w.Kodowanie;
-        // All primes by name.
-        std::vector<std::string> proste;
-        for (std::size_t i = 0, j; i <= w.ProsteImplikanty.size(); i = j + 1) {
-            j = w.ProsteImplikanty.find(',', i);
-            if (j == std::string::npos)
-                j = w.ProsteImplikanty.size();
-            proste.push_back(w.ProsteImplikanty.substr(i, j - i));
-        }
-        if (proste.size() > 16 || w.ImplikantyIstotne.empty())
-            continue;
-        const auto mintermy = MintermyFunkcji(f, true, k);
-        int najtanszy = 1 << 30;
-        for (std::uint32_t zbior = 1; zbior < (1u << proste.size()); ++zbior) {
-            std::string postac;
-            for (std::size_t i = 0; i < proste.size(); ++i)
-                if (zbior >> i & 1)
-                    postac += (postac.empty() ? "" : "+") + proste[i];
-            if (!SprawdzPostac(postac, k, mintermy))
-                najtanszy = std::min(najtanszy, static_cast<int>(postac.size()) + 1);
-        }
-        ++z_rdzeniem;
-        for (const auto& p : w.PostacieMinimalne)
-            EXPECT_EQ(static_cast<int>(p.size()) + 1, najtanszy) << f << " -> " << p;
-    }
-    EXPECT_GT(z_rdzeniem, 20);
 }
 
 TEST(wybor_postaci_test, short_covers_below_the_estimate_are_still_found) {

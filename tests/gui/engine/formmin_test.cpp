@@ -1,5 +1,5 @@
-// The progress dialog driven by a real background run: what keeps it open, and the three ways
-// to close it during the search, each a stop that keeps the forms found.
+// The progress dialog driven by a real background run: shown details keep it open, and the
+// next run starts it afresh; one run at a time, and none outlives its runner.
 #include "controls/gauges.h"
 #include "controls/headlist.h"
 #include "engine/formmin.h"
@@ -19,8 +19,7 @@ class FormMinTest : public QObject {
     void init();
     void cleanup();
     void details_shown_keep_the_dialog_open_until_the_next_run();
-    void closing_during_the_search_stops_it_and_keeps_the_forms_data();
-    void closing_during_the_search_stops_it_and_keeps_the_forms();
+    void one_run_at_a_time_and_none_outlives_the_runner();
 
   private:
     TFormMin* okno_ = nullptr;
@@ -43,7 +42,7 @@ void FormMinTest::cleanup() {
 
 void FormMinTest::details_shown_keep_the_dialog_open_until_the_next_run() {
     okno_->SpeedButton1->click();
-    QVERIFY(przebieg_->Uruchom(Zadanie(testy::FunkcjaWieluPostaci, true)));
+    QVERIFY(przebieg_->Uruchom(Zadanie("ABCDEFG+abcdefg", false)));
     QTRY_COMPARE_WITH_TIMEOUT(koniec_->count(), 1, 20000);
     QVERIFY(okno_->isVisible());
     QCOMPARE(okno_->BitBtn1->text(), QStringLiteral("Zamknij"));
@@ -65,33 +64,20 @@ void FormMinTest::details_shown_keep_the_dialog_open_until_the_next_run() {
     QVERIFY(!okno_->isVisible());
 }
 
-void FormMinTest::closing_during_the_search_stops_it_and_keeps_the_forms_data() {
-    QTest::addColumn<int>("sposob");
-    QTest::newRow("przycisk Przerwij") << 0;
-    QTest::newRow("klawisz Escape") << 1;
-    QTest::newRow("zamkniecie okna") << 2;
-}
-
-void FormMinTest::closing_during_the_search_stops_it_and_keeps_the_forms() {
-    QFETCH(int, sposob);
-    const auto z = Zadanie(testy::FunkcjaDluga, true);
-    QVERIFY(przebieg_->Uruchom(z));
-    // A form has been recorded once its count shows.
-    QTRY_VERIFY_WITH_TIMEOUT(okno_->Label4->text().startsWith("minimalnych: "), 20000);
-    if (sposob == 0)
-        okno_->BitBtn1->click();
-    else if (sposob == 1)
-        QTest::keyClick(okno_, Qt::Key_Escape);
-    else
-        okno_->close();
-    QVERIFY(!okno_->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(koniec_->count(), 1, 10000);
-    const auto w = Wynik(*koniec_);
-    QVERIFY(w.Przerwano);
-    QVERIFY(w.IloscMinimalnych() >= 1);
-    testy::SprawdzPostacie(z, w);
-    QVERIFY(!przebieg_->OstatniePostacieNiepelne());
-    QCOMPARE(okno_->BitBtn1->text(), QStringLiteral("Zamknij"));
+void FormMinTest::one_run_at_a_time_and_none_outlives_the_runner() {
+    auto* przebieg = new PrzebiegMinimalizacji;
+    QSignalSpy etap(przebieg, &PrzebiegMinimalizacji::Etap);
+    QVERIFY(przebieg->Uruchom(Zadanie(testy::FunkcjaDluga, true)));
+    QVERIFY(!przebieg->Uruchom(Zadanie("AB", false)));
+    auto szuka = [&] {
+        for (const auto& e : etap)
+            if (e.at(0).toString() == QStringLiteral("Wybieranie postaci minimalnych"))
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(szuka(), 20000);
+    QVERIFY(przebieg->Trwa());
+    delete przebieg; // returns at once: the search is stopped, not waited out
 }
 
 QTEST_MAIN(FormMinTest)
