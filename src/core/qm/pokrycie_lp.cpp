@@ -7,6 +7,7 @@
 #include <CoinPackedMatrix.hpp>
 
 #include <algorithm>
+#include <optional>
 
 namespace vyn {
 
@@ -126,24 +127,23 @@ LpPokrycia::Wynik LpPokrycia::Rozwiaz() {
         m_->lp.initialSolve(sposob);
     }
     m_->rozwiazany = true;
-    m_->iteracje += m_->lp.numberIterations();
-    if (m_->przerwano)
-        return Wynik::Przerwane;
-    if (m_->lp.isProvenOptimal())
-        return Wynik::Optimum;
-    if (m_->lp.isProvenPrimalInfeasible())
-        return Wynik::Niemozliwe;
+    // What a solve ended with; nothing settled is numerical trouble.
+    auto stan = [this]() -> std::optional<Wynik> {
+        m_->iteracje += m_->lp.numberIterations();
+        if (m_->przerwano)
+            return Wynik::Przerwane;
+        if (m_->lp.isProvenOptimal())
+            return Wynik::Optimum;
+        if (m_->lp.isProvenPrimalInfeasible())
+            return Wynik::Niemozliwe;
+        return std::nullopt;
+    };
+    if (const auto w = stan())
+        return *w;
     // Numerical trouble: once more from the slack basis, with the primal simplex.
     m_->lp.allSlackBasis(true);
     m_->lp.primal(0, 1);
-    m_->iteracje += m_->lp.numberIterations();
-    if (m_->przerwano)
-        return Wynik::Przerwane;
-    if (m_->lp.isProvenOptimal())
-        return Wynik::Optimum;
-    if (m_->lp.isProvenPrimalInfeasible())
-        return Wynik::Niemozliwe;
-    return Wynik::Blad;
+    return stan().value_or(Wynik::Blad);
 }
 
 double LpPokrycia::Wartosc() const {
