@@ -307,20 +307,22 @@ void Zmierz(const Przypadek& p, double limit, bool zCbc, const std::string& kata
 int main(int argc, char** argv) {
     double limit = 120;
     bool zCbc = true, szybko = false;
-    std::string przypadki;
+    std::string przypadki, tylko;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--limit" && i + 1 < argc)
             limit = std::stod(argv[++i]);
         else if (a == "--cases" && i + 1 < argc)
             przypadki = argv[++i];
+        else if (a == "--tylko" && i + 1 < argc)
+            tylko = argv[++i];
         else if (a == "--bez-cbc")
             zCbc = false;
         else if (a == "--szybko")
             szybko = true;
         else {
             std::fprintf(stderr, "Użycie: vyn-bench-pokrycie [--limit SEKUNDY] [--cases KATALOG] "
-                                 "[--bez-cbc] [--szybko]\n");
+                                 "[--bez-cbc] [--szybko] [--tylko CZĘŚĆ_NAZWY]\n");
             return 2;
         }
     }
@@ -358,6 +360,7 @@ int main(int argc, char** argv) {
                 "proste", "rdzeń", "koszt", "post.", "pierwsze", "dowód", "całość", "cbc", "czas",
                 "iloraz", "zgodne");
     for (const auto& p : suite)
-        Zmierz(p, limit, zCbc, katalog);
+        if (p.Nazwa.find(tylko) != std::string::npos)
+            Zmierz(p, limit, zCbc, katalog);
     return 0;
 }

@@ -173,6 +173,7 @@ class Szukanie {
                 niepokryte_.assign(static_cast<std::size_t>(w_), 0);
                 pokrycie_.assign(static_cast<std::size_t>(c_), 0.0);
                 punkty_.resize(static_cast<std::size_t>(n_) + 2);
+                cenyPoziomu_.resize(static_cast<std::size_t>(n_) + 2);
             }
         }
         for (int start = 0; start < n_ && !wynik_.Przerwano && !gotowe_; ++start) {
@@ -182,8 +183,11 @@ class Szukanie {
                 wynik_.Przerwano = true;
                 break;
             }
-            if (!Odwiedz(start, 0))
+            if (!Odwiedz(start, 0)) {
+                if (!wynik_.Przerwano && !DalszeMozliwe(start, 0))
+                    break;
                 continue;
+            }
             int d = 1;
             nastepny_[1] = start + 1;
             while (d > 0 && !wynik_.Przerwano && !gotowe_) {
@@ -196,7 +200,8 @@ class Szukanie {
                 if (Odwiedz(r, d)) {
                     nastepny_[du + 1] = r + 1;
                     ++d;
-                }
+                } else if (!wynik_.Przerwano && !DalszeMozliwe(r, d))
+                    nastepny_[du] = n_;
             }
         }
         // Stopped before the search met a form of the least cost: the solver's cover stands.
@@ -273,52 +278,74 @@ class Szukanie {
                 return false;
         if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, Prog() - koszt))
             return false;
-        if (lp_) {
-            for (int k = 0; k < w_; ++k)
-                niepokryte_[static_cast<std::size_t>(k)] = ~dziecko[k];
-            if (c_ % 64)
-                niepokryte_[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
-            // The relaxation over the rows after r sees through rows and columns that the
-            // simple bounds count twice.
-            // Prices from an earlier relaxation bound this one too, at a fraction of a solve.
-            // A point of the last relaxation that still fits here, within the cost, shows
-            // that this one cannot cut.
-            auto& punkt = punkty_[du + 1];
-            for (const auto* z : {&punkty_[du], &punkty_[du + 1]})
-                if (PunktPasuje(r, dziecko, Prog() - koszt, *z)) {
-                    // Kept for the children, row r dropped.
-                    if (z != &punkt)
-                        punkt = *z;
-                    std::erase_if(punkt, [r](const auto& px) { return px.first == r; });
-                    return true;
-                }
-            if (!ceny_.empty() && CalaGranica(GranicaCen(r, niepokryte_.data())) > Prog() - koszt)
-                return false;
-            lp_->Wymagaj(niepokryte_.data());
-            for (; odLp_ < r + 1; ++odLp_)
-                lp_->Ustaw(odLp_, LpPokrycia::Wiersz::Wylaczony);
-            for (; odLp_ > r + 1; --odLp_)
-                lp_->Ustaw(odLp_ - 1, LpPokrycia::Wiersz::Wolny);
-            switch (lp_->Rozwiaz()) {
-            case LpPokrycia::Wynik::Przerwane:
-                wynik_.Przerwano = true;
-                return false;
-            case LpPokrycia::Wynik::Niemozliwe:
-                return false;
-            case LpPokrycia::Wynik::Optimum:
-                ceny_.assign(lp_->Ceny(), lp_->Ceny() + c_);
-                punkt.clear();
-                for (int p = r + 1; p < n_; ++p)
-                    if (lp_->Wartosci()[p] > 1e-9)
-                        punkt.emplace_back(p, lp_->Wartosci()[p]);
-                if (CalaGranica(lp_->Wartosc()) > Prog() - koszt)
-                    return false;
-                break;
-            case LpPokrycia::Wynik::Blad:
-                break;
+        if (lp_)
+            return Zmiesci(r, dziecko, Prog() - koszt, d + 1, d);
+        return true;
+    }
+
+    // Whether the columns outside `pokryte` may still be covered within `zapas` by the rows
+    // after r, by the relaxation. A relaxation point that fits is kept at level `cel`; the
+    // points of levels `cel` and `inny` are tried before solving.
+    bool Zmiesci(int r, const Slowo* pokryte, int zapas, int cel, int inny) {
+        for (int k = 0; k < w_; ++k)
+            niepokryte_[static_cast<std::size_t>(k)] = ~pokryte[k];
+        if (c_ % 64)
+            niepokryte_[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
+        // The relaxation over the rows after r sees through rows and columns that the
+        // simple bounds count twice.
+        // Prices from an earlier relaxation bound this one too, at a fraction of a solve.
+        // A point of the last relaxation that still fits here, within the cost, shows
+        // that this one cannot cut.
+        auto& punkt = punkty_[static_cast<std::size_t>(cel)];
+        for (const auto* z : {&punkty_[static_cast<std::size_t>(inny)], &punkt})
+            if (PunktPasuje(r, pokryte, zapas, *z)) {
+                // Kept for the children, row r dropped.
+                if (z != &punkt)
+                    punkt = *z;
+                std::erase_if(punkt, [r](const auto& px) { return px.first == r; });
+                return true;
             }
+        for (const auto* y : {&cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))], &ceny_})
+            if (!y->empty() && CalaGranica(GranicaCen(r, niepokryte_.data(), *y)) > zapas)
+                return false;
+        lp_->Wymagaj(niepokryte_.data());
+        for (; odLp_ < r + 1; ++odLp_)
+            lp_->Ustaw(odLp_, LpPokrycia::Wiersz::Wylaczony);
+        for (; odLp_ > r + 1; --odLp_)
+            lp_->Ustaw(odLp_ - 1, LpPokrycia::Wiersz::Wolny);
+        switch (lp_->Rozwiaz()) {
+        case LpPokrycia::Wynik::Przerwane:
+            wynik_.Przerwano = true;
+            return false;
+        case LpPokrycia::Wynik::Niemozliwe:
+            return false;
+        case LpPokrycia::Wynik::Optimum:
+            ceny_.assign(lp_->Ceny(), lp_->Ceny() + c_);
+            cenyPoziomu_[static_cast<std::size_t>(cel)] = ceny_;
+            punkt.clear();
+            for (int p = r + 1; p < n_; ++p)
+                if (lp_->Wartosci()[p] > 1e-9)
+                    punkt.emplace_back(p, lp_->Wartosci()[p]);
+            return CalaGranica(lp_->Wartosc()) <= zapas;
+        case LpPokrycia::Wynik::Blad:
+            break;
         }
         return true;
+    }
+
+    // After row r failed as the next row of the cover at level d: whether any later row
+    // still can. The cover then has to do without the rows up to r, a bound for all of them
+    // at once.
+    bool DalszeMozliwe(int r, int d) {
+        if (!k_.Przycinaj || najlepsza_ == 0 || r + 1 >= n_)
+            return r + 1 < n_;
+        const Slowo* pokryte = Pokryte(d);
+        const Slowo* martwe = Martwe(r);
+        for (int k = 0; k < w_; ++k)
+            if (martwe[k] & ~pokryte[k])
+                return false;
+        const int zapas = Prog() - kosztPoziomu_[static_cast<std::size_t>(d)];
+        return !lp_ || Zmiesci(r, pokryte, zapas, d, d + 1);
     }
 
     // Whether the kept relaxation point, on rows after r only, covers every column outside
@@ -349,16 +376,16 @@ class Szukanie {
 
     // The Lagrangian bound of prices y >= 0 on the columns `wolne` to cover with the rows after
     // r: sum of y over those columns, less what each row would be overpaid.
-    double GranicaCen(int r, const Slowo* wolne) {
+    double GranicaCen(int r, const Slowo* wolne, const std::vector<double>& ceny) {
         double suma = 0;
-        DlaBitow(wolne, [&](int c) { suma += std::max(0.0, ceny_[static_cast<std::size_t>(c)]); });
+        DlaBitow(wolne, [&](int c) { suma += std::max(0.0, ceny[static_cast<std::size_t>(c)]); });
         for (int p = r + 1; p < n_; ++p) {
             const Slowo* w = Wiersz(p);
             double zaplata = 0;
             for (int s = 0; s < w_; ++s)
                 for (Slowo x = w[s] & wolne[s]; x; x &= x - 1)
                     zaplata +=
-                        std::max(0.0, ceny_[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
+                        std::max(0.0, ceny[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
             suma -= std::max(0.0, zaplata - koszt_[static_cast<std::size_t>(p)]);
         }
         return suma;
@@ -494,6 +521,8 @@ class Szukanie {
     bool gotowe_ = false;
     std::unique_ptr<LpPokrycia> lp_;
     std::vector<double> ceny_; // the column prices of the last relaxation solved
+    // By level: the prices of the last relaxation solved for the cover of that level.
+    std::vector<std::vector<double>> cenyPoziomu_;
     // By level: the rows above 0 of a relaxation point that fits the cover of that level.
     std::vector<std::vector<std::pair<int, double>>> punkty_;
     std::vector<double> pokrycie_;
