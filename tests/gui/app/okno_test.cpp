@@ -1,20 +1,22 @@
-// The main window where the random session cannot judge it: where each message shows, a long
-// run on its worker thread stopped by the user, the don't-cares shown apart, PLA and .vyn files
-// through the window, and the report.
+// The windows where the random session cannot judge them: where each message shows, a long run
+// on its worker thread stopped by the user, the don't-cares through a file, a run and the
+// report, PLA files through the window, the encoding dialog's OK and Cancel, and function files
+// read in pieces and written whole.
 #include "okno_testowe.h"
 
 #include "controls/transbtn.h"
-#include "display/panel.h"
+#include "files/pliki_funkcji.h"
 #include "input/formkod.h"
 #include "qm/pojemnosc.h"
 #include "report/podglad_raportu.h"
 #include "text/edytor.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTextEdit>
 
 #include <functional>
 
@@ -45,7 +47,7 @@ class OknoTest : public QObject {
     TForm1* f = nullptr;
     QTemporaryDir katalog;
 
-    QString Plik(const char* nazwa, const char* tresc) {
+    QString Plik(const char* nazwa, const QByteArray& tresc) {
         QFile plik(katalog.filePath(QString::fromLatin1(nazwa)));
         return plik.open(QIODevice::WriteOnly) && plik.write(tresc) ? plik.fileName() : QString();
     }
@@ -77,11 +79,7 @@ class OknoTest : public QObject {
         enum Miejsce { Linia = 1, Okno = 2, Oba = 3 }; // the status line, a message box
         const std::tuple<std::function<void()>, QString, Miejsce> przypadki[] = {
             {[&] { testy::Wpisz(f, ";"); }, vyn::KomunikatSrednikNaPoczatku, Linia},
-            {[&] { testy::Wpisz(f, "0 1;2;"); }, vyn::KomunikatDrugiSrednik, Linia},
-            {[&] { testy::Wpisz(f, "1 2;2 "); },
-             QString::fromStdString(*vyn::PowtorzenieObojetnych("1,2;2", true)), Linia},
             {Uruchom("AB+C", false, "AB"), "Litera C nie występuje w kodowaniu AB", Okno},
-            {Uruchom("1,67108864", true), QString::fromUtf8(vyn::KomunikatZakresu), Okno},
             {Uruchom("abcd+ABCDEFGHIJKLMNOPQRST", false), "Przekroczona pojemność tablicy", Oba},
             // A raised capacity reaches imports and runs, and memory gone since is checked again.
             {[&] {
@@ -128,8 +126,7 @@ class OknoTest : public QObject {
     }
 
     void a_long_run_goes_on_in_the_background_and_przerwij_stops_it() {
-        const auto z = testy::Zadanie(testy::FunkcjaDluga, true);
-        testy::UstawFunkcje(f, z.Funkcja, true);
+        testy::UstawFunkcje(f, testy::FunkcjaDluga, true);
         QSignalSpy start(p->Przebieg(), &PrzebiegMinimalizacji::Rozpoczeto);
         QSignalSpy wynik(p->Przebieg(), &PrzebiegMinimalizacji::Zakonczono);
         QSignalSpy koniec(p.get(), &Program::PrzebiegZakonczony);
@@ -155,31 +152,14 @@ class OknoTest : public QObject {
 
         // The form shown, its cost, and how far from the least cost it can be at most.
         const std::string postac = f->PostacMinimalna.toStdString();
-        const int koszt = vyn::IloscZnakow(postac) + vyn::PoliczGrupy(postac);
-        QVERIFY2(f->Komunikat().startsWith(
-                     QStringLiteral("Minimalizację przerwano – koszt postaci %1, dolna granica ")
-                         .arg(koszt)),
-                 qPrintable(f->Komunikat()));
-        QCOMPARE(testy::BladPostaci(f, z.Funkcja, true, z.Kodowanie), std::nullopt);
+        const QString uwaga = QStringLiteral("Minimalizację przerwano – koszt postaci %1, dolna "
+                                             "granica ")
+                                  .arg(vyn::IloscZnakow(postac) + vyn::PoliczGrupy(postac));
+        QVERIFY2(f->Komunikat().startsWith(uwaga), qPrintable(f->Komunikat()));
+        const auto blad = testy::BladPostaci(f, testy::FunkcjaDluga, true, "ABCDEFGHIJ");
+        QVERIFY2(!blad, blad.value_or("").c_str());
         // The time kept is the clock's last value, as shown.
-        QCOMPARE(f->CzasMinimalizacji.toString(QStringLiteral("HH:mm:ss")),
-                 p->FormMin()->CzasMinimalizacjiTekst());
-        QVERIFY(f->CzasMinimalizacji >= QTime(0, 0, 1));
-    }
-
-    // 1, 3, 5 need aC + bC; with 7 a don't-care the form is C alone.
-    void dont_cares_are_counted_shown_and_reported_apart() {
-        testy::Wpisz(f, QStringLiteral("1 3 5;7"));
-        QVERIFY(f->Label5->text().endsWith(QStringLiteral(", obojętne : 1")));
-        QCOMPARE(f->PaintBox1->zawartosc().Obojetne, 5);
-        testy::Minimalizuj(p.get());
-        QCOMPARE(f->PostacMinimalna, QStringLiteral("C"));
-        QCOMPARE(f->KanonicznaDziesietna, QStringLiteral("1,3,5"));
-        QCOMPARE(f->ObojetneDziesietnie, QStringLiteral("7"));
-        QCOMPARE(f->ObojetneLiterowo, QStringLiteral("ABC"));
-        QCOMPARE(f->PaintBox3->zawartosc().Obojetne, 5);
-        const vyn::DaneRaportu d = DaneRaportuOkna(*f);
-        QCOMPARE(QString::fromStdString(d.ObojetneDziesietnie), f->ObojetneDziesietnie);
+        QCOMPARE(f->CzasMinimalizacji.toString("HH:mm:ss"), p->FormMin()->CzasMinimalizacjiTekst());
     }
 
     void pla_export_and_import_through_the_window_keep_the_function() {
@@ -217,20 +197,97 @@ class OknoTest : public QObject {
         QCOMPARE(f->Funkcja(), std::string("1,3"));
     }
 
-    void a_vyn_file_saved_opens_as_the_same_function_and_the_report_shows_the_run() {
-        testy::UstawFunkcje(f, "ABC+ABc+aC", false);
+    // 1, 3, 5 need aC + bC; with 7 a don't-care the form is C alone.
+    void dont_cares_go_through_a_vyn_file_the_run_and_the_report() {
+        testy::Wpisz(f, QStringLiteral("1 3 5;7"));
+        QVERIFY(f->Label5->text().endsWith(QStringLiteral(", obojętne : 1")));
         const QString plik = katalog.filePath(QStringLiteral("r14.vyn"));
-        QVERIFY(p->Zapisz(plik));
-        QVERIFY(f->windowTitle().endsWith(QStringLiteral("r14.vyn")));
+        QVERIFY(p->Zapisz(plik) && f->windowTitle().endsWith(QStringLiteral(" - r14.vyn")));
         f->Nowa1Click();
         QVERIFY(p->Otworz(plik));
-        QCOMPARE(f->Funkcja(), std::string("ABC+ABc+aC"));
+        QCOMPARE(f->Funkcja(), std::string("1,3,5;7"));
         testy::Minimalizuj(p.get());
-        QCOMPARE(testy::BladPostaci(f, "ABC+ABc+aC", false, "ABC"), std::nullopt);
-        QCOMPARE(f->IloscMinimalnych, 1); // AB+aC
+        QCOMPARE(f->PostacMinimalna, QStringLiteral("C"));
         p->Podgld1Click();
         QVERIFY(p->FormRaportPodglad()->isVisible());
-        QVERIFY(p->FormRaportPodglad()->Linie().join(u'\n').contains(f->PostacMinimalna));
+        const QStringList linie = p->FormRaportPodglad()->Linie();
+        QVERIFY(linie.contains(QStringLiteral("1,3,5;7")) && linie.contains(QStringLiteral("C")));
+        QCOMPARE(DaneRaportuOkna(*f).ObojetneDziesietnie, "7"); // for the sections that show them
+    }
+    void encoding_dialog_ok_checks_the_typed_order_and_cancel_restores_the_opening() {
+        vyn::gui::TFormKod* d = f->FormKod;
+        QStringList ostrzezenia;
+        d->Ostrzez = [&](const QString& t) { ostrzezenia << t; };
+        auto kliknij = [&](QAbstractButton* b) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            if (!d->isVisible())
+                f->FormActivate(); // the main window is active again
+        };
+        const char* const przypadki[][4] = {
+            // function, order typed, warning, indicator after OK
+            {"AB C", "cab", "", "CAB"},
+            {"AB C", "AB", "Za mało liter kodujących.\nFunkcja wymaga ich trzy.", "ABC"},
+            {"", "ab", "", ""}, // no letter is needed, so none is too many
+        };
+        for (auto [funkcja, litery, ostrzezenie, wskaznik] : przypadki) {
+            f->Nowa1Click(), ostrzezenia.clear();
+            d->UstawTryb(vyn::TrybKodowania::Rosnaco);
+            testy::Wpisz(f, funkcja);
+            d->open();
+            QTest::mouseClick(d->RBuu, Qt::LeftButton);
+            d->Edit1->clear();
+            QTest::keyClicks(d->Edit1, litery);
+            kliknij(d->BitBtn1);
+            QCOMPARE(f->SBznaki->text(), QString::fromLatin1(wskaznik));
+            QCOMPARE(ostrzezenia,
+                     *ostrzezenie ? QStringList{QString::fromUtf8(ostrzezenie)} : QStringList{});
+            // Refused: still open to be corrected, nothing applied; accepted: the order no
+            // longer follows the function.
+            QCOMPARE(d->isVisible(), *ostrzezenie != 0);
+            if (*ostrzezenie)
+                kliknij(d->BitBtn2);
+            else
+                testy::Wpisz(f, QStringLiteral(" D"));
+            QCOMPARE(f->SBznaki->text(), QString::fromLatin1(wskaznik));
+            QCOMPARE(f->Kodowanie, QString::fromLatin1(*ostrzezenie ? wskaznik : litery).toUpper());
+        }
+        // Cancel and closing put back the mode and the text of the opening.
+        d->UstawTryb(vyn::TrybKodowania::Rosnaco);
+        f->Nowa1Click(), testy::Wpisz(f, QStringLiteral("AB"));
+        d->open();
+        QTest::mouseClick(d->RBuu, Qt::LeftButton);
+        d->Edit1->setText(QStringLiteral("BA"));
+        kliknij(d->BitBtn2);
+        QVERIFY(d->RBar->isChecked() && !d->Edit1->isEnabled() && !d->isVisible());
+        QCOMPARE(d->TekstUzytkownika(), QStringLiteral("AB"));
+        d->open();
+        QTest::mouseClick(d->RBam, Qt::LeftButton);
+        d->close();
+        QCOMPARE(d->Tryb(), vyn::TrybKodowania::Rosnaco);
+    }
+
+    void files_are_read_in_pieces_and_written_whole() {
+        // Line 1 ends with its CR as the last byte of the first 64 KiB piece and the LF as the
+        // first of the next: the LF must still go with the CR.
+        auto wynik =
+            OtworzPlik(Plik("dluga.hal", QByteArray(65535, 'A') + "\r\n2\r\n\r\n01\r\n10\r\n"));
+        QCOMPARE(wynik.Plik.Funkcja, "1,2");
+        wynik = OtworzPlik(Plik("dluga.vyn", QByteArray("12345,").repeated(40000) + "\r\nB\r\n"));
+        QCOMPARE(wynik.Plik.Funkcja.size(), 240000u);
+        // From the command line, the own format whatever the extension.
+        QCOMPARE(OtworzZWierszaPolecen(Plik("m.hal", "AB\r\n2\r\n\r\n11\r\n")).Plik.Funkcja, "AB");
+        QCOMPARE(OtworzZWierszaPolecen(Plik("f.vyn", "1.3\r\n")).Stan, StanOtwarcia::Blad);
+
+        const QString sciezka = Plik("f.vyn", QByteArray(1000, 'x')); // an older, longer file
+        QVERIFY(!ZapiszFunkcje(sciezka, "aB+C"));
+        QFile plik(sciezka);
+        QVERIFY(plik.open(QIODevice::ReadOnly));
+        QCOMPARE(plik.readAll(), QByteArray("aB+C\r\n"));
+        const QString brak = katalog.filePath("brak/f.vyn");
+        QVERIFY(ZapiszFunkcje(brak, "AB").value_or("").startsWith("Cannot create file " + brak));
+        QVERIFY(QDir(katalog.path()).mkdir("folder.vyn"));
+        QVERIFY(ZapiszFunkcje(katalog.filePath("folder.vyn"), "AB"));
+        QCOMPARE(OtworzZWierszaPolecen(katalog.filePath("folder.vyn")).Stan, StanOtwarcia::Blad);
     }
 };
 
