@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "controls/iebutton.h"
+#include "controls/transbtn.h"
 #include "engine/formmin.h"
 #include "engine/przebieg_w_tle.h"
 #include "qm/kodowanie.h"
@@ -12,30 +13,27 @@
 #include "text/funkcja.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <cstdint>
-#include <memory>
-#include <string>
+#include <QToolButton>
 
 namespace testy {
 
 // 768 of the 1024 minterms of 10 variables, a seeded random choice: its cyclic core keeps the
 // search busy for minutes, while a first cover is known at once.
-inline std::string LosowaDluga() {
+inline const std::string FunkcjaDluga = [] {
     std::string t;
     std::uint32_t x = 2026;
-    for (int m = 0; m < 1024; ++m) {
-        x = x * 1664525u + 1013904223u; // a fixed generator: the same function everywhere
-        if ((x >> 16) % 4 != 0)
+    for (int m = 0; m < 1024; ++m)
+        if (((x = x * 1664525u + 1013904223u) >> 16) % 4 != 0) // the same function everywhere
             t += (t.empty() ? "" : ",") + std::to_string(m);
-    }
     return t;
-}
-inline const std::string FunkcjaDluga = LosowaDluga();
+}();
 
 inline std::unique_ptr<vyn::gui::Program> NowyProgram() {
     auto p = std::make_unique<vyn::gui::Program>();
@@ -44,15 +42,19 @@ inline std::unique_ptr<vyn::gui::Program> NowyProgram() {
     return p;
 }
 
+// Writes a file in the folder; its path.
+inline QString Plik(const QTemporaryDir& katalog, const QString& nazwa, const QByteArray& tresc) {
+    QFile plik(katalog.filePath(nazwa));
+    return plik.open(QIODevice::WriteOnly) && plik.write(tresc) == tresc.size() ? plik.fileName()
+                                                                                : QString();
+}
+
 // Types keys into a window: capitals are letter keys, small letters the same keys with Shift,
 // " " the space bar, anything else its own key.
 inline void Wpisz(QWidget* okno, const QString& klawisze) {
-    for (QChar c : klawisze) {
-        if (c.isLower())
-            QTest::keyClick(okno, static_cast<Qt::Key>(c.toUpper().unicode()), Qt::ShiftModifier);
-        else
-            QTest::keyClick(okno, static_cast<Qt::Key>(c.unicode())); // ' ' is Qt::Key_Space
-    }
+    for (QChar c : klawisze) // ' ' is Qt::Key_Space
+        QTest::keyClick(okno, Qt::Key(c.toUpper().unicode()),
+                        c.isLower() ? Qt::ShiftModifier : Qt::NoModifier);
 }
 
 // The function as a file or the editor leaves it.
@@ -62,12 +64,6 @@ inline void UstawFunkcje(vyn::gui::TForm1* f, const std::string& tekst, bool dzi
     f->UstawNotacje(dziesietna);
     f->UstalKodowanie();
     f->RysujFunkcje();
-}
-
-// The task as the main window builds it, with the letters in ascending order.
-inline vyn::ZadanieMinimalizacji Zadanie(const std::string& funkcja, bool dziesietna) {
-    return {funkcja, dziesietna,
-            vyn::UstalKodowanie(vyn::TrybKodowania::Rosnaco, funkcja, dziesietna, "").Kodowanie};
 }
 
 inline vyn::WynikMinimalizacji Wynik(const QSignalSpy& zakonczono) {
