@@ -8,7 +8,6 @@
 #include "controls/transbtn.h"
 #include "engine/formmin.h"
 #include "engine/przebieg_w_tle.h"
-#include "qm/kodowanie.h"
 #include "qm/weryfikacja.h"
 #include "text/funkcja.h"
 
