@@ -192,6 +192,7 @@ class OknoTest : public QObject {
         QVERIFY(linie.contains(QStringLiteral("1,3,5;7")) && linie.contains(QStringLiteral("C")));
         QCOMPARE(DaneRaportuOkna(*f).ObojetneDziesietnie, "7"); // for the sections that show them
     }
+
     void encoding_dialog_ok_checks_the_typed_order_and_cancel_restores_the_opening() {
         vyn::gui::TFormKod* d = f->FormKod;
         QStringList ostrzezenia;
