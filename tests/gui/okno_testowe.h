@@ -5,40 +5,34 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "controls/iebutton.h"
-#include "display/panel.h"
-#include "display/updown.h"
+#include "controls/transbtn.h"
+#include "engine/formmin.h"
 #include "engine/przebieg_w_tle.h"
-#include "qm/kodowanie.h"
 #include "qm/weryfikacja.h"
 #include "text/funkcja.h"
 
 #include <QApplication>
-#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <cstdint>
-#include <memory>
-#include <string>
+#include <QToolButton>
 
 namespace testy {
 
 // 768 of the 1024 minterms of 10 variables, a seeded random choice: its cyclic core keeps the
 // search busy for minutes, while a first cover is known at once.
-inline std::string LosowaDluga() {
+inline const std::string FunkcjaDluga = [] {
     std::string t;
     std::uint32_t x = 2026;
-    for (int m = 0; m < 1024; ++m) {
-        x = x * 1664525u + 1013904223u; // a fixed generator: the same function everywhere
-        if ((x >> 16) % 4 != 0)
+    for (int m = 0; m < 1024; ++m)
+        if (((x = x * 1664525u + 1013904223u) >> 16) % 4 != 0) // the same function everywhere
             t += (t.empty() ? "" : ",") + std::to_string(m);
-    }
     return t;
-}
-inline const std::string FunkcjaDlugaTekst = LosowaDluga();
-inline const char* const FunkcjaDluga = FunkcjaDlugaTekst.c_str();
+}();
 
 inline std::unique_ptr<vyn::gui::Program> NowyProgram() {
     auto p = std::make_unique<vyn::gui::Program>();
@@ -47,17 +41,19 @@ inline std::unique_ptr<vyn::gui::Program> NowyProgram() {
     return p;
 }
 
+// Writes a file in the folder; its path.
+inline QString Plik(const QTemporaryDir& katalog, const QString& nazwa, const QByteArray& tresc) {
+    QFile plik(katalog.filePath(nazwa));
+    return plik.open(QIODevice::WriteOnly) && plik.write(tresc) == tresc.size() ? plik.fileName()
+                                                                                : QString();
+}
+
 // Types keys into a window: capitals are letter keys, small letters the same keys with Shift,
-// " " the space bar, digits the main keyboard's digits.
+// " " the space bar, anything else its own key.
 inline void Wpisz(QWidget* okno, const QString& klawisze) {
-    for (QChar c : klawisze) {
-        if (c == u' ')
-            QTest::keyClick(okno, Qt::Key_Space);
-        else if (c.isLower())
-            QTest::keyClick(okno, static_cast<Qt::Key>(c.toUpper().unicode()), Qt::ShiftModifier);
-        else
-            QTest::keyClick(okno, static_cast<Qt::Key>(c.unicode()));
-    }
+    for (QChar c : klawisze) // ' ' is Qt::Key_Space
+        QTest::keyClick(okno, Qt::Key(c.toUpper().unicode()),
+                        c.isLower() ? Qt::ShiftModifier : Qt::NoModifier);
 }
 
 // The function as a file or the editor leaves it.
@@ -69,41 +65,26 @@ inline void UstawFunkcje(vyn::gui::TForm1* f, const std::string& tekst, bool dzi
     f->RysujFunkcje();
 }
 
-// The task as the main window builds it, with the letters in ascending order.
-inline vyn::ZadanieMinimalizacji Zadanie(const std::string& funkcja, bool dziesietna) {
-    return {funkcja, dziesietna,
-            vyn::UstalKodowanie(vyn::TrybKodowania::Rosnaco, funkcja, dziesietna, "").Kodowanie};
-}
-
 inline vyn::WynikMinimalizacji Wynik(const QSignalSpy& zakonczono) {
     return zakonczono.last().at(0).value<vyn::WynikMinimalizacji>();
 }
 
-// Each form on show is exactly the function of the task.
-inline void FormyToFunkcja(vyn::gui::TForm1* f, const vyn::ZadanieMinimalizacji& z) {
-    QVERIFY(f->IloscMinimalnych >= 1);
-    const std::string k = f->Kodowanie.toStdString();
-    const auto mintermy = vyn::MintermyFunkcji(z.Funkcja, z.TrybDziesietny, k);
-    for (int n = 1; n <= f->IloscMinimalnych; ++n) {
-        const auto blad = vyn::SprawdzPostac(f->Postac(n).toStdString(), k, mintermy);
-        QVERIFY2(!blad, blad.value_or("").c_str());
-    }
+// What is wrong with the forms on show, if anything: each must be exactly the function run.
+inline std::optional<std::string> BladPostaci(vyn::gui::TForm1* f, const std::string& funkcja,
+                                              bool dziesietna, const std::string& kodowanie) {
+    const auto mintermy = vyn::MintermyFunkcji(funkcja, dziesietna, kodowanie);
+    const auto obojetne = vyn::ObojetneFunkcji(funkcja, dziesietna, kodowanie);
+    for (int n = 1; n <= f->IloscMinimalnych; ++n)
+        if (auto b = vyn::SprawdzPostac(f->Postac(n).toStdString(), kodowanie, mintermy, obojetne))
+            return f->Postac(n).toStdString() + ": " + *b;
+    return std::nullopt;
 }
 
 // Starts a run with the Minimize button and waits until the program reports its end.
-inline void Minimalizuj(vyn::gui::Program* p, int limitMs = 20000) {
+inline void Minimalizuj(vyn::gui::Program* p) {
     QSignalSpy koniec(p, &vyn::gui::Program::PrzebiegZakonczony);
     QTest::mouseClick(p->Form1()->IEButton1, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(koniec.count(), 1, limitMs);
-}
-
-// The window shows no form at all.
-inline void BezPostaci(vyn::gui::TForm1* f) {
-    QCOMPARE(f->IloscMinimalnych, 0);
-    QCOMPARE(f->PostacMinimalna, QString());
-    QCOMPARE(f->PaintBox5->zawartosc().Tekst, QString());
-    QCOMPARE(f->GroupBox2->title(), QStringLiteral("Postać minimalna 0 z 0"));
-    QVERIFY(!f->UpDown1->isVisibleTo(f));
+    QTRY_COMPARE_WITH_TIMEOUT(koniec.count(), 1, 20000);
 }
 
 // Reads and closes every message box as it appears, as the user would with OK.
