@@ -64,7 +64,7 @@ Przypadek Losowa(int n, int procent, unsigned ziarno) {
 // Records when the search starts, finds its first cover and proves its least cost.
 class Stoper : public ObserwatorPrzebiegu {
   public:
-    explicit Stoper(Zegar::time_point start) : start_(start) {}
+    Stoper(Zegar::time_point start, bool slad) : slad_(slad), start_(start) {}
     void Etap(const std::string& tekst) override {
         if (tekst == EtapMinimalna && !szukanie_)
             szukanie_ = Teraz();
@@ -74,6 +74,10 @@ class Stoper : public ObserwatorPrzebiegu {
             pierwsza_ = Teraz();
     }
     void Oszacowanie(int koszt, int granica) override {
+        if (slad_ && (koszt != koszt_ || granica != granica_))
+            std::fprintf(stderr, "  %8.3f s  koszt %d  granica %d\n", Teraz(), koszt, granica);
+        koszt_ = koszt;
+        granica_ = granica;
         if (!pierwsza_)
             pierwsza_ = Teraz();
         if (koszt == granica && !dowod_)
@@ -84,6 +88,8 @@ class Stoper : public ObserwatorPrzebiegu {
     std::optional<double> szukanie_, pierwsza_, dowod_;
 
   private:
+    bool slad_;
+    int koszt_ = 0, granica_ = 0;
     Zegar::time_point start_;
 };
 
@@ -247,14 +253,14 @@ std::string Czas(std::optional<double> t) {
     return b;
 }
 
-void Zmierz(const Przypadek& p, double limit, bool zCbc, const std::string& katalog) {
+void Zmierz(const Przypadek& p, double limit, bool zCbc, bool slad, const std::string& katalog) {
     ZadanieMinimalizacji z;
     z.Funkcja = p.Funkcja;
     z.TrybDziesietny = true;
     z.Kodowanie = UstalKodowanie(TrybKodowania::Rosnaco, p.Funkcja, true, "").Kodowanie;
     FlagaPrzerwania flaga;
     const auto start = Zegar::now();
-    Stoper stoper(start);
+    Stoper stoper(start, slad);
     WynikMinimalizacji w;
     {
         Straznik straznik(flaga, limit);
@@ -306,7 +312,7 @@ void Zmierz(const Przypadek& p, double limit, bool zCbc, const std::string& kata
 
 int main(int argc, char** argv) {
     double limit = 120;
-    bool zCbc = true, szybko = false;
+    bool zCbc = true, szybko = false, slad = false;
     std::string przypadki, tylko;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -318,11 +324,13 @@ int main(int argc, char** argv) {
             tylko = argv[++i];
         else if (a == "--bez-cbc")
             zCbc = false;
+        else if (a == "--slad")
+            slad = true;
         else if (a == "--szybko")
             szybko = true;
         else {
             std::fprintf(stderr, "Użycie: vyn-bench-pokrycie [--limit SEKUNDY] [--cases KATALOG] "
-                                 "[--bez-cbc] [--szybko] [--tylko CZĘŚĆ_NAZWY]\n");
+                                 "[--bez-cbc] [--szybko] [--tylko CZĘŚĆ_NAZWY] [--slad]\n");
             return 2;
         }
     }
@@ -361,6 +369,6 @@ int main(int argc, char** argv) {
                 "iloraz", "zgodne");
     for (const auto& p : suite)
         if (p.Nazwa.find(tylko) != std::string::npos)
-            Zmierz(p, limit, zCbc, katalog);
+            Zmierz(p, limit, zCbc, slad, katalog);
     return 0;
 }

@@ -288,7 +288,8 @@ class UkladPokrycia {
 // alone would reach it, and branches on the fractional row whose children are expected to
 // gain the most (pseudo-costs learnt from the children solved so far). Open nodes are
 // taken least bound first, diving into the "row in" child while its bound stays near the
-// least. Every eighth node rounds its relaxation to a cover.
+// least. Every eighth node rounds its relaxation to a cover; the root and every 64th node
+// dive for one.
 class GaleziePl : public UkladPokrycia {
   public:
     GaleziePl(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
@@ -637,6 +638,11 @@ class GaleziePl : public UkladPokrycia {
             }
         }
         auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
+        if (optimum && (!wezel.ustalenia || wezly_ % 64 == 0)) {
+            Nurkuj(x, *baza);
+            if (przerwano_)
+                return;
+        }
         if (optimum)
             galaz = Wybierz(x);
         ostatniaBaza_ = baza.get();
@@ -649,6 +655,55 @@ class GaleziePl : public UkladPokrycia {
             u->wlasne.emplace_back(galaz, stan);
             dodaj(Otwarty{dolna, 0, std::move(u), baza, galaz, stan == LpPokrycia::Wiersz::Wlaczony,
                           f, wartosc});
+        }
+    }
+
+    // A cover by diving: the fractional rows of the highest values are set in and the
+    // relaxation solved again, until it is whole or can no longer beat the best cover. A
+    // cover near the least found early lets the reduced costs fix many more rows.
+    void Nurkuj(std::vector<double> x, const std::vector<unsigned char>& baza) {
+        std::vector<int> ustalone;
+        for (;;) {
+            std::vector<std::pair<double, int>> ulamkowe;
+            for (int j = 0; j < nl_; ++j) {
+                const double v = x[static_cast<std::size_t>(j)];
+                if (lp_->Stan(j) == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6)
+                    ulamkowe.emplace_back(v, j);
+            }
+            if (ulamkowe.empty())
+                break;
+            const std::size_t ile = std::max<std::size_t>(1, ulamkowe.size() / 10);
+            std::partial_sort(ulamkowe.begin(), ulamkowe.begin() + static_cast<std::ptrdiff_t>(ile),
+                              ulamkowe.end(), std::greater<>());
+            for (std::size_t i = 0; i < ile; ++i) {
+                lp_->Ustaw(ulamkowe[i].second, LpPokrycia::Wiersz::Wlaczony);
+                ustalone.push_back(ulamkowe[i].second);
+            }
+            const LpPokrycia::Wynik w = lp_->Rozwiaz();
+            if (w == LpPokrycia::Wynik::Przerwane)
+                przerwano_ = true;
+            if (w != LpPokrycia::Wynik::Optimum ||
+                (najlepszy_ > 0 && CalaGranica(lp_->Wartosc() + kosztStaly_) >= najlepszy_))
+                break;
+            for (int j = 0; j < nl_; ++j)
+                x[static_cast<std::size_t>(j)] = lp_->Stan(j) == LpPokrycia::Wiersz::Wlaczony ? 1.0
+                                                 : lp_->Stan(j) == LpPokrycia::Wiersz::Wylaczony
+                                                     ? 0.0
+                                                     : lp_->Wartosci()[j];
+        }
+        for (int j : ustalone)
+            lp_->Ustaw(j, LpPokrycia::Wiersz::Wolny);
+        lp_->Przywroc(baza);
+        if (przerwano_)
+            return;
+        std::vector<int> pierwsze;
+        for (int j = 0; j < nl_; ++j)
+            if (x[static_cast<std::size_t>(j)] > 1 - 1e-6)
+                pierwsze.push_back(j);
+        std::vector<int> pokrycie = Zachlannie(pierwsze, x);
+        if (!pokrycie.empty()) {
+            Popraw(pokrycie);
+            Nowe(pokrycie);
         }
     }
 

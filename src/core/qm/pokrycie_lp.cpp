@@ -167,6 +167,8 @@ std::vector<unsigned char> LpPokrycia::Baza() const {
 
 void LpPokrycia::Przywroc(const std::vector<unsigned char>& baza) {
     m_->lp.copyinStatus(baza.data());
+    // The solver keeps its factorisation while told the basis is unchanged: it is not.
+    m_->lp.setWhatsChanged(m_->lp.whatsChanged() & ~BASIS_SAME);
 }
 
 long long LpPokrycia::Iteracje() const {
