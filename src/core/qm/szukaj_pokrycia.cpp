@@ -299,10 +299,7 @@ class Szukanie {
         auto& punkt = punkty_[static_cast<std::size_t>(cel)];
         for (const auto* z : {&punkty_[static_cast<std::size_t>(inny)], &punkt})
             if (PunktPasuje(r, pokryte, zapas, *z)) {
-                // Kept for the children, row r dropped.
-                if (z != &punkt)
-                    punkt = *z;
-                std::erase_if(punkt, [r](const auto& px) { return px.first == r; });
+                punkt = naprawiony_; // kept for the children
                 return true;
             }
         for (const auto* y : {&cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))], &ceny_})
@@ -348,29 +345,61 @@ class Szukanie {
         return !lp_ || Zmiesci(r, pokryte, zapas, d, d + 1);
     }
 
-    // Whether the kept relaxation point, on rows after r only, covers every column outside
-    // `pokryte` at a cost within `zapas`.
+    // Whether a kept relaxation point shows the relaxation here within `zapas`: its rows after
+    // r, with each column still short of cover made up by its cheapest row after r. Any such
+    // point is feasible, so the relaxation cannot cut; it is left in `naprawiony_`.
     bool PunktPasuje(int r, const Slowo* pokryte, int zapas,
                      const std::vector<std::pair<int, double>>& punkt_) {
-        // Row r itself may be dropped from it: its columns are covered.
-        if (punkt_.empty() || punkt_.front().first < r)
+        if (punkt_.empty())
             return false;
         double wartosc = 0;
         std::fill(pokrycie_.begin(), pokrycie_.end(), 0.0);
-        for (const auto& px : punkt_) {
-            const int p = px.first;
-            const double x = px.second;
-            if (p == r)
+        naprawiony_.clear();
+        for (const auto& [p, x] : punkt_) {
+            if (p <= r)
                 continue;
             wartosc += x * koszt_[static_cast<std::size_t>(p)];
             DlaBitow(Wiersz(p), [&](int c) { pokrycie_[static_cast<std::size_t>(c)] += x; });
+            naprawiony_.emplace_back(p, x);
         }
         if (wartosc > zapas + 1e-9)
             return false;
-        for (int c = 0; c < c_; ++c)
-            if (!(pokryte[c / 64] >> (c % 64) & 1) &&
-                pokrycie_[static_cast<std::size_t>(c)] < 1 - 1e-9)
+        bool dodano = false;
+        for (int c = 0; c < c_; ++c) {
+            if (pokryte[c / 64] >> (c % 64) & 1 ||
+                pokrycie_[static_cast<std::size_t>(c)] >= 1 - 1e-9)
+                continue;
+            const auto od = pozycje_.begin() + static_cast<std::ptrdiff_t>(
+                                                   poczatekKolumny_[static_cast<std::size_t>(c)]);
+            const auto doo =
+                pozycje_.begin() +
+                static_cast<std::ptrdiff_t>(poczatekKolumny_[static_cast<std::size_t>(c) + 1]);
+            int najtanszy = -1;
+            for (auto it = std::upper_bound(od, doo, r); it != doo; ++it)
+                if (najtanszy < 0 || koszt_[static_cast<std::size_t>(*it)] <
+                                         koszt_[static_cast<std::size_t>(najtanszy)])
+                    najtanszy = *it;
+            if (najtanszy < 0)
                 return false;
+            const double brak = 1 - pokrycie_[static_cast<std::size_t>(c)];
+            wartosc += brak * koszt_[static_cast<std::size_t>(najtanszy)];
+            if (wartosc > zapas + 1e-9)
+                return false;
+            DlaBitow(Wiersz(najtanszy),
+                     [&](int k) { pokrycie_[static_cast<std::size_t>(k)] += brak; });
+            naprawiony_.emplace_back(najtanszy, brak);
+            dodano = true;
+        }
+        if (dodano) {
+            std::sort(naprawiony_.begin(), naprawiony_.end());
+            std::size_t k = 0;
+            for (std::size_t i = 0; i < naprawiony_.size(); ++i)
+                if (k > 0 && naprawiony_[k - 1].first == naprawiony_[i].first)
+                    naprawiony_[k - 1].second += naprawiony_[i].second;
+                else
+                    naprawiony_[k++] = naprawiony_[i];
+            naprawiony_.resize(k);
+        }
         return true;
     }
 
@@ -526,6 +555,7 @@ class Szukanie {
     // By level: the rows above 0 of a relaxation point that fits the cover of that level.
     std::vector<std::vector<std::pair<int, double>>> punkty_;
     std::vector<double> pokrycie_;
+    std::vector<std::pair<int, double>> naprawiony_;
     int odLp_ = 0;    // the model's rows before this position are fixed out
     int granica_ = 0; // proven bound on the core's least cost
     int kosztIstotnych_ = 0;
