@@ -26,74 +26,61 @@ struct Przypadek {
 int NajmniejszyKoszt(int n, const std::vector<char>& jest) {
     // Cube c in base 3, digit 2 a free variable: an implicant when both halves of its first
     // free variable are; prime when no fixed variable can be freed.
-    int kostki = 1;
+    std::vector<int> p3{1};
     for (int i = 0; i < n; ++i)
-        kostki *= 3;
-    std::vector<char> implikant(static_cast<std::size_t>(kostki));
-    std::vector<int> potega(static_cast<std::size_t>(n) + 1, 1);
-    for (int i = 1; i <= n; ++i)
-        potega[static_cast<std::size_t>(i)] = potega[static_cast<std::size_t>(i) - 1] * 3;
-    for (int c = 0; c < kostki; ++c) {
-        int wolna = -1, minterm = 0;
-        for (int i = 0; i < n; ++i) {
-            const int cyfra = c / potega[static_cast<std::size_t>(i)] % 3;
-            if (cyfra == 2 && wolna < 0)
-                wolna = i;
-            minterm |= (cyfra == 1) << i;
+        p3.push_back(p3.back() * 3);
+    auto cyfra = [&](int c, int i) { return c / p3[static_cast<std::size_t>(i)] % 3; };
+    std::vector<char> imp(static_cast<std::size_t>(p3.back()));
+    for (int c = 0; c < p3.back(); ++c) {
+        int wolna = -1, m = 0;
+        for (int i = n - 1; i >= 0; --i) {
+            wolna = cyfra(c, i) == 2 ? i : wolna;
+            m |= (cyfra(c, i) == 1) << i;
         }
-        const auto p =
-            static_cast<std::size_t>(potega[static_cast<std::size_t>(wolna < 0 ? 0 : wolna)]);
-        implikant[static_cast<std::size_t>(c)] =
-            wolna < 0 ? jest[static_cast<std::size_t>(minterm)]
-                      : implikant[static_cast<std::size_t>(c) - 2 * p] &&
-                            implikant[static_cast<std::size_t>(c) - p];
+        imp[static_cast<std::size_t>(c)] =
+            wolna < 0
+                ? jest[static_cast<std::size_t>(m)]
+                : imp[static_cast<std::size_t>(c - 2 * p3[static_cast<std::size_t>(wolna)])] &&
+                      imp[static_cast<std::size_t>(c - p3[static_cast<std::size_t>(wolna)])];
     }
     std::vector<int> kolumna(jest.size(), -1);
     int kolumny = 0;
     for (std::size_t m = 0; m < jest.size(); ++m)
-        if (jest[m])
-            kolumna[m] = kolumny++;
+        kolumna[m] = jest[m] ? kolumny++ : -1;
     CoinPackedMatrix macierz(true, 0, 0);
     macierz.setDimensions(kolumny, 0);
     std::vector<double> koszt;
-    for (int c = 0; c < kostki; ++c) {
-        if (!implikant[static_cast<std::size_t>(c)])
-            continue;
+    for (int c = 0; c < p3.back(); ++c) {
+        bool pierwszy = imp[static_cast<std::size_t>(c)];
         int litery = 0;
-        bool pierwszy = true;
-        for (int i = 0; i < n && pierwszy; ++i) {
-            const int cyfra = c / potega[static_cast<std::size_t>(i)] % 3;
-            litery += cyfra != 2;
-            if (cyfra != 2)
-                pierwszy = !implikant[static_cast<std::size_t>(
-                    c + (2 - cyfra) * potega[static_cast<std::size_t>(i)])];
-        }
+        for (int i = 0; i < n && pierwszy; ++i)
+            if (cyfra(c, i) != 2) {
+                ++litery;
+                pierwszy = !imp[static_cast<std::size_t>(c + (2 - cyfra(c, i)) *
+                                                                 p3[static_cast<std::size_t>(i)])];
+            }
         if (!pierwszy)
             continue;
         std::vector<int> wiersze;
         for (std::size_t m = 0; m < jest.size(); ++m) {
             bool w = jest[m];
-            for (int i = 0; i < n && w; ++i) {
-                const int cyfra = c / potega[static_cast<std::size_t>(i)] % 3;
-                w = cyfra == 2 || cyfra == static_cast<int>(m >> i & 1);
-            }
+            for (int i = 0; i < n && w; ++i)
+                w = cyfra(c, i) == 2 || cyfra(c, i) == static_cast<int>(m >> i & 1);
             if (w)
                 wiersze.push_back(kolumna[m]);
         }
-        macierz.appendCol(static_cast<int>(wiersze.size()), wiersze.data(),
-                          std::vector<double>(wiersze.size(), 1.0).data());
+        const std::vector<double> jedynki(wiersze.size(), 1.0);
+        macierz.appendCol(static_cast<int>(wiersze.size()), wiersze.data(), jedynki.data());
         koszt.push_back(litery + 1);
     }
-    const auto k = static_cast<int>(koszt.size());
+    const std::vector<double> zera(koszt.size(), 0.0), jedynki(koszt.size(), 1.0),
+        popyt(static_cast<std::size_t>(kolumny), 1.0);
     OsiClpSolverInterface lp;
-    lp.loadProblem(macierz, std::vector<double>(static_cast<std::size_t>(k), 0.0).data(),
-                   std::vector<double>(static_cast<std::size_t>(k), 1.0).data(), koszt.data(),
-                   std::vector<double>(static_cast<std::size_t>(kolumny), 1.0).data(), nullptr);
-    for (int j = 0; j < k; ++j)
-        lp.setInteger(j);
+    lp.loadProblem(macierz, zera.data(), jedynki.data(), koszt.data(), popyt.data(), nullptr);
+    for (std::size_t j = 0; j < koszt.size(); ++j)
+        lp.setInteger(static_cast<int>(j));
     CbcModel model(lp);
     model.setLogLevel(0);
-    model.messageHandler()->setLogLevel(0);
     model.branchAndBound();
     EXPECT_TRUE(model.isProvenOptimal());
     return static_cast<int>(std::lround(model.getObjValue()));
