@@ -1,5 +1,5 @@
-// vyn-cli with PLA files (import, export of a form), don't-cares in its output, and the raised
-// capacity.
+// vyn-cli with PLA files (import, export of a form), don't-cares in its output, and the memory
+// check of a raised capacity.
 #include "../core/funkcje_graniczne.h"
 #include "cli_uruchom.h"
 #include "qm/pojemnosc.h"
@@ -66,6 +66,10 @@ TEST(pla_cli_test, outputs_names_and_exit_codes) {
     EXPECT_EQ(Cli({"--file", dwa, "--output", "2"}).wyjscie, g.wyjscie);
 
     const std::pair<std::vector<std::string>, int> przypadki[] = {
+        {{"--capacity", "99999", "0,1"}, vyn::cli::ZleDane},
+        {{"--capacity", "50000001", "0,1"}, vyn::cli::ZleDane},
+        {{"--capacity", "12x", "0,1"}, vyn::cli::ZleDane},
+        {{"--capacity", "-5", "0,1"}, vyn::cli::ZleDane},
         {{"--file", dwa, "--output", "3"}, vyn::cli::ZleDane},
         {{"--file", dwa, "--output", "1"}, vyn::cli::Sukces},
         {{"--file", pliki.Plik("zly.pla", ".i 2\n.o 1\n1 1\n")}, vyn::cli::ZleDane},
@@ -77,22 +81,6 @@ TEST(pla_cli_test, outputs_names_and_exit_codes) {
     for (const auto& [argumenty, kod] : przypadki)
         EXPECT_EQ(Cli(argumenty).kod, kod) << argumenty[0] << " " << argumenty.back();
     EXPECT_NE(Cli({"--file", pliki.Sciezka("zly.pla")}).bledy.find("wiersz 3"), std::string::npos);
-}
-
-TEST(pla_cli_test, raised_capacity_holds_its_limit_and_refuses_the_next_term) {
-    const std::string n = "120000";
-    for (const std::string zla : {"99999", "50000001", "12x", "-5"})
-        EXPECT_EQ(Cli({"--capacity", zla, "0,1"}).kod, vyn::cli::ZleDane) << zla;
-
-    EXPECT_EQ(Cli({"--capacity", n, granice::OdosobnioneMintermy(120000)}).kod, 0);
-    const auto za = Cli({"--capacity", n, granice::OdosobnioneMintermy(120001)});
-    EXPECT_EQ(za.kod, vyn::cli::ZleDane);
-    EXPECT_EQ(za.bledy, "vyn-cli: Postać kanoniczna funkcji ma więcej niż 120000 składników\n");
-
-    EXPECT_EQ(Cli({"--capacity", n, granice::FunkcjaTablicy(119999)}).kod, 0);
-    const auto pelna = Cli({"--capacity", n, granice::FunkcjaTablicy(120000)});
-    EXPECT_EQ(pelna.kod, vyn::cli::PrzekroczonaPojemnosc);
-    EXPECT_EQ(pelna.bledy, "vyn-cli: Przekroczona pojemność tablicy (120000 miejsc)\n");
 }
 
 TEST(pla_cli_test, memory_estimate_refuses_what_the_machine_lacks) {

@@ -16,8 +16,6 @@ using namespace vyn;
 
 namespace {
 
-using Bity = std::vector<std::uint64_t>;
-
 // A random function of n variables with the given number of minterms, in decimal notation.
 std::string Losowa(int n, int ile, unsigned ziarno) {
     std::mt19937 los(ziarno);
@@ -39,6 +37,22 @@ struct Tablica {
     std::vector<std::uint64_t> Wiersze;
     int Kolumny = 0, Slowa = 0;
     std::vector<int> Koszt;
+    bool Ma(std::size_t r, int c) const {
+        return Wiersze[r * static_cast<std::size_t>(Slowa) + static_cast<std::size_t>(c / 64)] >>
+                   (c % 64) &
+               1;
+    }
+    // The cost of the rows when they cover every column, else -1.
+    int KosztPokrycia(const std::vector<int>& wiersze) const {
+        int koszt = 0;
+        std::vector<char> pokryta(static_cast<std::size_t>(Kolumny), 0);
+        for (int r : wiersze) {
+            koszt += Koszt[static_cast<std::size_t>(r)];
+            for (int c = 0; c < Kolumny; ++c)
+                pokryta[static_cast<std::size_t>(c)] |= Ma(static_cast<std::size_t>(r), c);
+        }
+        return std::count(pokryta.begin(), pokryta.end(), 0) ? -1 : koszt;
+    }
 };
 
 Tablica Wykres(const std::vector<std::uint32_t>& mintermy, int n) {
@@ -48,14 +62,12 @@ Tablica Wykres(const std::vector<std::uint32_t>& mintermy, int n) {
     while (!biezace.empty()) {
         std::set<std::pair<std::uint32_t, std::uint32_t>> dalej, uzyte;
         for (const auto& [v, d] : biezace)
-            for (int b = 0; b < n; ++b) {
-                const std::uint32_t bit = 1u << b;
-                if ((d & bit) || (v & bit) || !biezace.count({v | bit, d}))
-                    continue;
-                dalej.insert({v, d | bit});
-                uzyte.insert({v, d});
-                uzyte.insert({v | bit, d});
-            }
+            for (std::uint32_t bit = 1; bit < (1u << n); bit <<= 1)
+                if (!(d & bit) && !(v & bit) && biezace.count({v | bit, d})) {
+                    dalej.insert({v, d | bit});
+                    uzyte.insert({v, d});
+                    uzyte.insert({v | bit, d});
+                }
         for (const auto& p : biezace)
             if (!uzyte.count(p))
                 proste.insert(p);
@@ -65,7 +77,7 @@ Tablica Wykres(const std::vector<std::uint32_t>& mintermy, int n) {
     t.Kolumny = static_cast<int>(mintermy.size());
     t.Slowa = (t.Kolumny + 63) / 64;
     for (const auto& [v, d] : proste) {
-        Bity w(static_cast<std::size_t>(t.Slowa), 0);
+        std::vector<std::uint64_t> w(static_cast<std::size_t>(t.Slowa), 0);
         for (std::size_t c = 0; c < mintermy.size(); ++c)
             if ((mintermy[c] & ~d) == v)
                 w[c / 64] |= std::uint64_t{1} << (c % 64);
@@ -78,86 +90,45 @@ Tablica Wykres(const std::vector<std::uint32_t>& mintermy, int n) {
 // The least cost by plain branch and bound: the uncovered column with the fewest usable rows,
 // each of its rows in turn (tried rows left out of the later branches), cut by the cheapest
 // rows of columns that share no usable row.
-class Wyczerpujaco {
-  public:
-    explicit Wyczerpujaco(const Tablica& t) : t_(t) {}
-    int Najmniej() {
-        Bity wolne(static_cast<std::size_t>(t_.Slowa), 0);
-        for (int c = 0; c < t_.Kolumny; ++c)
-            wolne[static_cast<std::size_t>(c / 64)] |= std::uint64_t{1} << (c % 64);
-        Szukaj(wolne, std::vector<char>(t_.Koszt.size(), 1), 0);
-        return najlepszy_;
-    }
-
-  private:
-    bool Ma(int r, int c) const {
-        return t_.Wiersze[static_cast<std::size_t>(r * t_.Slowa + c / 64)] >> (c % 64) & 1;
-    }
-    void Szukaj(const Bity& wolne, std::vector<char> dostepne, int koszt) {
-        int kolumna = -1, najmniej = 1 << 30, granica = 0;
-        std::vector<char> uzyte(dostepne.size(), 0);
-        for (int c = 0; c < t_.Kolumny; ++c) {
-            if (!(wolne[static_cast<std::size_t>(c / 64)] >> (c % 64) & 1))
-                continue;
-            int ile = 0, tanio = 1 << 30;
-            bool wspolny = false;
+int Najmniej(const Tablica& t, std::vector<char> wolne, std::vector<char> dostepne, int koszt,
+             int najlepszy) {
+    int kolumna = -1, najmniej = 1 << 30, granica = 0;
+    std::vector<char> uzyte(dostepne.size(), 0);
+    for (int c = 0; c < t.Kolumny; ++c) {
+        if (!wolne[static_cast<std::size_t>(c)])
+            continue;
+        int ile = 0, tanio = 1 << 30;
+        bool wspolny = false;
+        for (std::size_t r = 0; r < dostepne.size(); ++r)
+            if (dostepne[r] && t.Ma(r, c)) {
+                ++ile;
+                tanio = std::min(tanio, t.Koszt[r]);
+                wspolny = wspolny || uzyte[r];
+            }
+        if (ile == 0)
+            return najlepszy;
+        if (!wspolny) {
+            granica += tanio;
             for (std::size_t r = 0; r < dostepne.size(); ++r)
-                if (dostepne[r] && Ma(static_cast<int>(r), c)) {
-                    ++ile;
-                    tanio = std::min(tanio, t_.Koszt[r]);
-                    wspolny = wspolny || uzyte[r];
-                }
-            if (ile == 0)
-                return;
-            if (!wspolny) {
-                granica += tanio;
-                for (std::size_t r = 0; r < dostepne.size(); ++r)
-                    uzyte[r] = uzyte[r] || (dostepne[r] && Ma(static_cast<int>(r), c));
-            }
-            if (ile < najmniej) {
-                najmniej = ile;
-                kolumna = c;
-            }
+                uzyte[r] = uzyte[r] || (dostepne[r] && t.Ma(r, c));
         }
-        if (kolumna < 0) {
-            najlepszy_ = std::min(najlepszy_, koszt);
-            return;
-        }
-        if (koszt + granica >= najlepszy_)
-            return;
-        for (std::size_t r = 0; r < dostepne.size(); ++r) {
-            if (!dostepne[r] || !Ma(static_cast<int>(r), kolumna))
-                continue;
-            Bity dalej = wolne;
-            for (int s = 0; s < t_.Slowa; ++s)
-                dalej[static_cast<std::size_t>(s)] &=
-                    ~t_.Wiersze[r * static_cast<std::size_t>(t_.Slowa) +
-                                static_cast<std::size_t>(s)];
-            dostepne[r] = 0;
-            Szukaj(dalej, dostepne, koszt + t_.Koszt[r]);
+        if (ile < najmniej) {
+            najmniej = ile;
+            kolumna = c;
         }
     }
-    const Tablica& t_;
-    int najlepszy_ = 1 << 30;
-};
-
-// Whether the rows cover every column, and what they cost.
-bool Pokrywa(const Tablica& t, const std::vector<int>& wiersze) {
-    Bity suma(static_cast<std::size_t>(t.Slowa), 0);
-    for (int r : wiersze)
-        for (int s = 0; s < t.Slowa; ++s)
-            suma[static_cast<std::size_t>(s)] |=
-                t.Wiersze[static_cast<std::size_t>(r * t.Slowa + s)];
-    for (int c = 0; c < t.Kolumny; ++c)
-        if (!(suma[static_cast<std::size_t>(c / 64)] >> (c % 64) & 1))
-            return false;
-    return true;
-}
-int Koszt(const Tablica& t, const std::vector<int>& wiersze) {
-    int k = 0;
-    for (int r : wiersze)
-        k += t.Koszt[static_cast<std::size_t>(r)];
-    return k;
+    if (kolumna < 0)
+        return std::min(najlepszy, koszt);
+    for (std::size_t r = 0; r < dostepne.size() && koszt + granica < najlepszy; ++r) {
+        if (!dostepne[r] || !t.Ma(r, kolumna))
+            continue;
+        std::vector<char> dalej = wolne;
+        for (int c = 0; c < t.Kolumny; ++c)
+            dalej[static_cast<std::size_t>(c)] &= !t.Ma(r, c);
+        dostepne[r] = 0;
+        najlepszy = Najmniej(t, dalej, dostepne, koszt + t.Koszt[r], najlepszy);
+    }
+    return najlepszy;
 }
 
 struct Przypadek {
@@ -176,24 +147,21 @@ TEST_P(najtansze_pokrycie_test, least_cost_matches_the_plain_search) {
         std::string("ABCDEFGHIJKL").substr(0, static_cast<std::size_t>(n));
     const auto mintermy = MintermyFunkcji(f, true, kodowanie);
     const Tablica t = Wykres(mintermy, n);
-    const int najmniej = Wyczerpujaco(t).Najmniej();
+    const int najmniej = Najmniej(t, std::vector<char>(mintermy.size(), 1),
+                                  std::vector<char>(t.Koszt.size(), 1), 0, 1 << 30);
 
     const auto sam = ZnajdzNajtanszePokrycie(t.Wiersze, t.Kolumny, t.Slowa, t.Koszt, {});
     EXPECT_TRUE(sam.Dokladny);
     EXPECT_EQ(sam.Koszt, najmniej);
     EXPECT_EQ(sam.Granica, najmniej);
-    EXPECT_TRUE(Pokrywa(t, sam.Wiersze));
-    EXPECT_EQ(Koszt(t, sam.Wiersze), najmniej);
+    EXPECT_EQ(t.KosztPokrycia(sam.Wiersze), najmniej);
 
-    testy::Zapis z;
-    FlagaPrzerwania flaga;
-    const auto w = Minimalizuj({f, true, kodowanie}, z, flaga);
+    const auto w = testy::Uruchom(f, TrybKodowania::Uzytkownika, kodowanie);
     EXPECT_EQ(w.KosztPostaci, najmniej);
     EXPECT_EQ(w.DowiedzionaGranica, najmniej);
     EXPECT_TRUE(w.MinimalnaDowiedziona);
     ASSERT_GT(w.IloscMinimalnych(), 0);
-    for (std::size_t k = 0; k < w.PostacieMinimalne.size(); ++k) {
-        const std::string p = w.PostacieMinimalne[k];
+    for (const std::string& p : w.PostacieMinimalne.Wszystkie()) {
         EXPECT_EQ(IloscZnakow(p) + PoliczGrupy(p), najmniej) << p;
         EXPECT_EQ(SprawdzPostac(p, kodowanie, mintermy), std::nullopt) << p;
     }
@@ -205,38 +173,33 @@ INSTANTIATE_TEST_SUITE_P(losowe, najtansze_pokrycie_test,
                                            Przypadek{12, 300, 8}, Przypadek{12, 400, 8}));
 
 // Stopped after k polls, for k doubling until the search ends on its own: each answer is a
-// cover, the best cost never rises with k, and the bound never passes the cost or the least
-// cost; once a cover is known, every later stop keeps one.
+// cover, the shown costs only fall and the bounds only rise, the bound never passes the cost or
+// the least cost; once a cover is known, every later stop keeps one no dearer.
 TEST(najtansze_pokrycie_anytime_test, more_work_never_gives_a_dearer_cover) {
-    const int n = 9;
-    const std::string f = Losowa(n, 320, 11);
-    const auto mintermy = MintermyFunkcji(f, true, "ABCDEFGHI");
-    const Tablica t = Wykres(mintermy, n);
+    const std::string f = Losowa(9, 320, 11);
+    const Tablica t = Wykres(MintermyFunkcji(f, true, "ABCDEFGHI"), 9);
     const auto pelne = ZnajdzNajtanszePokrycie(t.Wiersze, t.Kolumny, t.Slowa, t.Koszt, {});
     ASSERT_TRUE(pelne.Dokladny);
     int poprzedni = 0, zatrzymane = 0;
     for (long long k = 1;; k *= 2) {
         long long odpytania = 0;
-        std::vector<std::pair<int, int>> postep;
+        int koszt = 1 << 30, granica = 0;
         const auto w = ZnajdzNajtanszePokrycie(
             t.Wiersze, t.Kolumny, t.Slowa, t.Koszt, [&] { return ++odpytania > k; },
-            [&](const std::vector<int>& wiersze, int koszt, int granica) {
-                EXPECT_TRUE(Pokrywa(t, wiersze));
-                EXPECT_EQ(Koszt(t, wiersze), koszt);
-                postep.emplace_back(koszt, granica);
+            [&](const std::vector<int>& wiersze, int kk, int g) {
+                EXPECT_EQ(t.KosztPokrycia(wiersze), kk);
+                EXPECT_LE(kk, koszt);
+                EXPECT_GE(g, granica);
+                koszt = kk;
+                granica = g;
             });
-        for (std::size_t i = 1; i < postep.size(); ++i) {
-            EXPECT_LE(postep[i].first, postep[i - 1].first);
-            EXPECT_GE(postep[i].second, postep[i - 1].second);
-        }
         EXPECT_LE(w.Granica, pelne.Koszt);
         if (poprzedni > 0) {
             ASSERT_GT(w.Koszt, 0) << "k=" << k;
             EXPECT_LE(w.Koszt, poprzedni) << "k=" << k;
         }
         if (w.Koszt > 0) {
-            EXPECT_TRUE(Pokrywa(t, w.Wiersze));
-            EXPECT_EQ(Koszt(t, w.Wiersze), w.Koszt);
+            EXPECT_EQ(t.KosztPokrycia(w.Wiersze), w.Koszt);
             EXPECT_LE(w.Granica, w.Koszt);
             poprzedni = w.Koszt;
         }
@@ -251,20 +214,20 @@ TEST(najtansze_pokrycie_anytime_test, more_work_never_gives_a_dearer_cover) {
 }
 
 // A run stopped at the k-th poll of its cover search (k growing fourfold): the forms are the
-// function, the cost never rises with k, the bound stays below the least cost, and a stopped run is
-// not called minimal.
+// function, the cost never rises with k, the bound stays below the least cost, and a stopped run
+// is called minimal only once the bound has met the cost.
 TEST(najtansze_pokrycie_anytime_test, stopped_run_keeps_its_best_form) {
     struct Przerywajacy : testy::Zapis {
         long long k = 0, odpytania = 0;
         bool wSzukaniu = false;
-        FlagaPrzerwania* flaga = nullptr;
+        FlagaPrzerwania flaga;
         int koszt = 1 << 30, granica = 0;
         void Etap(const std::string& t) override {
             wSzukaniu = wSzukaniu || t == "Wybieranie postaci minimalnych";
         }
         void PrzetworzZdarzenia() override {
             if (wSzukaniu && ++odpytania > k)
-                flaga->Ustaw();
+                flaga.Ustaw();
         }
         void Oszacowanie(int kk, int g) override {
             EXPECT_LE(kk, koszt);
@@ -282,10 +245,8 @@ TEST(najtansze_pokrycie_anytime_test, stopped_run_keeps_its_best_form) {
     bool bylaPostac = false;
     for (long long k = 1;; k *= 4) {
         Przerywajacy o;
-        FlagaPrzerwania flaga;
         o.k = k;
-        o.flaga = &flaga;
-        const auto w = Minimalizuj({f, true, "ABCDEFGHI"}, o, flaga);
+        const auto w = Minimalizuj({f, true, "ABCDEFGHI"}, o, o.flaga);
         EXPECT_LE(w.DowiedzionaGranica, pelny.KosztPostaci);
         if (w.KosztPostaci > 0) {
             bylaPostac = true;
@@ -302,7 +263,6 @@ TEST(najtansze_pokrycie_anytime_test, stopped_run_keeps_its_best_form) {
             EXPECT_TRUE(w.MinimalnaDowiedziona);
             break;
         }
-        // A stop leaves the forms proved minimal only once the bound has met their cost.
         EXPECT_EQ(w.MinimalnaDowiedziona,
                   w.KosztPostaci > 0 && w.KosztPostaci == w.DowiedzionaGranica);
     }

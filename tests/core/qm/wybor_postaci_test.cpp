@@ -30,15 +30,6 @@ TEST(wybor_postaci_test, essentials_alone_or_after_the_sweeps_give_the_single_fo
     }
 }
 
-TEST(wybor_postaci_test, cyclic_function_keeps_both_covers_in_search_order) {
-    auto w = Uruchom("0,1,2,5,6,7");
-    EXPECT_EQ(w.ProsteImplikanty, "ab,ac,bC,Bc,AC,AB");
-    EXPECT_EQ(w.ImplikantyIstotne, "");
-    EXPECT_EQ(w.DolnaGranica, 6);
-    EXPECT_EQ(w.PostacieMinimalne, (Postacie{"ab+Bc+AC", "bC+AB+ac"}));
-    EXPECT_EQ(w.NajlepszaDlugosc, 9); // three rows of two letters and "+"
-}
-
 TEST(wybor_postaci_test, a_search_adds_its_stage_and_labels_report_the_best_cover) {
     testy::Zapis z;
     FlagaPrzerwania f;
