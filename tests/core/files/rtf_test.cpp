@@ -109,6 +109,7 @@ TEST(rtf_test, lines_read_back_as_the_same_paragraphs) {
                      "back\\slash {braces}",
                      "Zażółć gęślą jaźń ĄĘŁŃÓŚŹŻ",
                      "emoji 😀 and €",
+                     "\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80", // the least of each length
                      "tab\there",
                      "",
                      ""};

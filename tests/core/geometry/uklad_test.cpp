@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace vyn;
 
 namespace {
@@ -19,18 +21,27 @@ Uklad Dla(int w, int h, bool upDown = false, int wskaznik = 129) {
 
 // The window tests check the design size and the thresholds on the controls themselves;
 // here what they do not reach: fields left alone and the values just past the thresholds.
-TEST(okno_uklad_test, a_low_window_leaves_the_implicant_group_in_place) {
+TEST(okno_uklad_test, height_and_width_thresholds_and_what_they_leave_in_place) {
     const Uklad niskie = Dla(640, 300);
     EXPECT_FALSE(niskie.GroupBox1Visible);
-    EXPECT_FALSE(niskie.GroupBox3Top.has_value());
+    EXPECT_FALSE(niskie.GroupBox3Top.has_value()); // left where it was
     EXPECT_FALSE(niskie.GroupBox1Height.has_value());
     EXPECT_EQ(niskie.GroupBox3Height, 66);
+    EXPECT_EQ(Dla(640, 301).GroupBox3Top, 80);
+    EXPECT_EQ(Dla(640, 413).GroupBox3Top, 192);
     EXPECT_EQ(*Dla(640, 308).GroupBox1Height, 0); // shown from 301, but without room to 308
     EXPECT_EQ(*Dla(640, 309).GroupBox1Height, 1);
     EXPECT_EQ(Dla(640, 413).GroupBox1Height, 105);
+    // A narrow window: the short Minimize caption and no encoding label.
+    for (const auto& [w, etykieta, napis] :
+         {std::tuple{400, false, "M"}, std::tuple{401, true, "Minimalizacja"}}) {
+        EXPECT_EQ(Dla(w, 413).LabelKodowanieVisible, etykieta) << w;
+        EXPECT_EQ(Dla(w, 413).IEButton1Caption, napis) << w;
+    }
 }
 
-TEST(okno_uklad_test, the_stepper_takes_32_pixels_of_the_minimal_form_pane) {
+TEST(okno_uklad_test,
+     the_stepper_takes_32_pixels_of_the_minimal_form_pane_and_halves_round_to_even) {
     const Uklad bez = Dla(640, 413, false);
     const Uklad z = Dla(640, 413, true);
     EXPECT_EQ(bez.PaintBox5Left, 15);
@@ -40,9 +51,6 @@ TEST(okno_uklad_test, the_stepper_takes_32_pixels_of_the_minimal_form_pane) {
     EXPECT_EQ(z.Bevel2Left, 44);
     EXPECT_EQ(z.LabelMinLiterLeft, 280 + 47); // 561 * 0.5 = 280.5 goes to the even 280
     EXPECT_EQ(bez.LabelMinLiterLeft, 296 + 15);
-}
-
-TEST(okno_uklad_test, halves_round_to_even) {
     EXPECT_EQ(Dla(641, 413).Label6Left, 244);   // 489 / 2 = 244.5
     EXPECT_EQ(Dla(643, 413).Label6Left, 246);   // 491 / 2 = 245.5
     EXPECT_EQ(SzerokoscWidokuDla(450, 12), 36); // 36.5

@@ -16,13 +16,14 @@ namespace {
 
 // Presses keys: capitals are letter keys, small letters the same keys with Shift, digits the
 // main keyboard's, ' ' the space bar; '#d' a keypad digit, '&' keypad plus, '.' keypad comma,
-// '<' '>' arrows, '^' Home, '$' End, '~' Backspace, '!' Delete, '|' up, '@' Ctrl, '%' Caps Lock.
+// '<' '>' arrows, '^' Home, '$' End, '~' Backspace, '!' Delete, '|' up, '@' Ctrl, '%' Caps Lock,
+// ';' the semicolon key, '\n' Enter.
 WynikKlawisza Wpisz(StanEdytora& s, const std::string& klawisze) {
-    static const std::string Znaki = "&.<>^$~!|@%";
-    static const int Kody[] = {Klawisz::NumPlus,   Klawisz::NumPrzecinek, Klawisz::Lewo,
-                               Klawisz::Prawo,     Klawisz::Home,         Klawisz::End,
-                               Klawisz::Backspace, Klawisz::Delete,       Klawisz::Gora,
-                               Klawisz::Ctrl,      Klawisz::CapsLock};
+    static const std::string Znaki = "&.<>^$~!|@%;\n";
+    static const int Kody[] = {
+        Klawisz::NumPlus,  Klawisz::NumPrzecinek, Klawisz::Lewo,   Klawisz::Prawo, Klawisz::Home,
+        Klawisz::End,      Klawisz::Backspace,    Klawisz::Delete, Klawisz::Gora,  Klawisz::Ctrl,
+        Klawisz::CapsLock, Klawisz::Srednik,      Klawisz::Enter};
     WynikKlawisza w;
     for (std::size_t i = 0; i < klawisze.size(); ++i) {
         const char c = klawisze[i];
@@ -48,6 +49,9 @@ struct Wiersz {
     bool Przewijanie = false; // the scrolling flag set before the keys
     int PrzewijaniePo = N;    // 0 or 1: the flag after them
 };
+
+const std::string Obie1Tekst = "Liczba 1 jest i w funkcji, i wśród stanów obojętnych";
+const char* const Obie1 = Obie1Tekst.c_str();
 
 const std::string Dlugi = "AB CD EF GH IJ KL MN OP QR ST UV WX YZ AB CDE"; // 45 characters
 
@@ -114,6 +118,30 @@ const Wiersz Wiersze[] = {
     {"AB cd<<~", "ABcd", 2, N, ""},
     {"12 34<<~", "1234", 2, N, ""},
     {"aBZ z<~", "aBZ+z", 4, N, KomunikatPowtorzenie},
+    // One ";" starts the don't-care part; the slips around it are refused.
+    {";", "", N, N, KomunikatSrednikNaPoczatku},
+    {"0,1;3", "0,1;3", N, N, ""},
+    {"0,1;3;", "0,1;3", N, N, KomunikatDrugiSrednik},
+    {"0,1,;", "0,1,;", N, N, ""}, // the function may end with a separator
+    {"1;,", "1;", N, N, ""},      // no separator right after ";"
+    {"1,3<<;", "1,3", N, N, KomunikatSrednikSeparator},
+    {"0,1;1,", "0,1;1", N, N, Obie1},        // ended by a separator: refused
+    {"0,1;1\n", "0,1;1", N, N, Obie1},       // and by Enter
+    {"0,1;12,", "0,1;12,", N, N, ""},        // a longer number is not the same
+    {"0,2;1<<,1\n", "0,2,1;1", N, N, Obie1}, // the other way round
+    {"31,3<<<;", "31,3", N, N, "Liczba 3 jest i w funkcji, i wśród stanów obojętnych"},
+    {"^1;0", "1;0", N, N, ""}, // Home in a one-character text, then ";" after it
+    {"0,1;67108864,", "0,1;67108864", N, N, KomunikatZakresu},
+    {"AB+aC;BA+", "AB+aC;BA", N, N, "Grupa AB jest i w funkcji, i wśród stanów obojętnych"},
+    {"AB;A", "AB;A", N, N, ""}, // a new group after ";"
+    {"AB;AA", "AB;A", N, N, KomunikatPowtorzenie},
+    {"AB;bA<<~", "AB;bA", N, N, KomunikatPowtorzenie}, // deleting ";" would join AB and bA
+    {"AB;C<~", "ABC", N, N, ""},
+    {"0,1;3~", "0,1;", N, N, ""},
+    {"1;3<<~", "1;3", N, N, KomunikatSrednikNaPoczatku}, // the function part never empties
+    {"0,1;3,4<<~", "0,1;4", N, N, ""},                   // the number goes with its separator
+    {"0,1;3<<~", "0,;3", N, N, ""},
+    {"0,1<;", "0,;1", N, N, ""}, // ";" splits a typed text
 };
 
 } // namespace
@@ -140,11 +168,10 @@ TEST(okno_edytor_test, key_sequences_leave_the_text_cursor_and_view_as_their_rul
         if (w.PrzewijaniePo != N) {
             EXPECT_EQ(s.TrybPrzewijania, w.PrzewijaniePo == 1);
         }
-        // What holds after any keys: cursor column, letter count, notation.
+        // What holds after any keys: cursor column, the count of the function part, notation.
         EXPECT_EQ(s.KolumnaKursora, s.PozycjaKursora + s.PrzesuniecieWidoku);
         EXPECT_LE(s.KolumnaKursora, s.SzerokoscWidoku);
-        EXPECT_EQ(s.IloscLiter, std::count_if(s.Funkcja.begin(), s.Funkcja.end(),
-                                              [](char c) { return c != '+' && c != ','; }));
+        EXPECT_EQ(s.IloscLiter, IloscZnakow(PodzielFunkcje(s.Funkcja).Wymagana));
         if (!s.Funkcja.empty()) {
             EXPECT_EQ(s.TrybDziesietny,
                       s.Funkcja.find_first_of("0123456789,") != std::string::npos);
