@@ -162,5 +162,8 @@ TEST(cli_test, memory_estimate_refuses_what_the_machine_lacks) {
     const auto brak = SprawdzPojemnosc(1000000, 20, potrzeba - 1);
     ASSERT_TRUE(brak);
     EXPECT_NE(brak->find("Pojemność 1000000"), std::string::npos) << *brak;
+    // Mebibytes rounded up.
+    EXPECT_TRUE(SprawdzPojemnosc(1000000, 20, 3u << 20)->ends_with(" jest 3 MiB"));
+    EXPECT_TRUE(SprawdzPojemnosc(1000000, 20, (3u << 20) + 1)->ends_with(" jest 4 MiB"));
     EXPECT_TRUE(SprawdzPojemnosc(vyn::MaksPojemnosc + 1, 20, std::nullopt));
 }

@@ -49,6 +49,8 @@ TEST(okno_uklad_test,
     EXPECT_EQ(bez.PaintBox5Width - z.PaintBox5Width, 32);
     EXPECT_EQ(bez.Bevel2Left, 12);
     EXPECT_EQ(z.Bevel2Left, 44);
+    EXPECT_EQ(bez.LabelMinGrupLeft, 16);
+    EXPECT_EQ(z.LabelMinGrupLeft, 48);
     EXPECT_EQ(z.LabelMinLiterLeft, 280 + 47); // 561 * 0.5 = 280.5 goes to the even 280
     EXPECT_EQ(bez.LabelMinLiterLeft, 296 + 15);
     EXPECT_EQ(Dla(641, 413).Label6Left, 244);   // 489 / 2 = 244.5

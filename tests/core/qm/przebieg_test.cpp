@@ -2,7 +2,6 @@
 // abort at each stage leaves.
 #include "funkcje_graniczne.h"
 #include "qm/przebieg.h"
-
 #include "qm/weryfikacja.h"
 #include "text/funkcja.h"
 #include "uruchom.h"
@@ -16,32 +15,28 @@ using testy::Zapis;
 
 namespace {
 
-// Raises the abort flag when `kiedy` says so, at an event point or at a progress call.
+// Raises the abort flag at the first event point where `Kiedy` says so.
 struct Przerywajacy : Zapis {
-    FlagaPrzerwania* Flaga = nullptr;
-    std::function<bool(const Przerywajacy&)> Kiedy;
+    FlagaPrzerwania Flaga;
+    std::function<bool(const Przerywajacy&)> Kiedy = [](auto&) { return false; };
     int Zdarzenia = 0;
     void PrzetworzZdarzenia() override {
         ++Zdarzenia;
-        if (Kiedy && Kiedy(*this))
-            Flaga->Ustaw();
+        if (Kiedy(*this))
+            Flaga.Ustaw();
+    }
+    WynikMinimalizacji Uruchom(const std::string& f, bool dziesietny, const std::string& k) {
+        return Minimalizuj({f, dziesietny, k}, *this, Flaga);
     }
 };
-
-WynikMinimalizacji UruchomZ(Zapis& z, const std::string& f, bool dziesietny, const std::string& k) {
-    FlagaPrzerwania flaga;
-    if (auto* p = dynamic_cast<Przerywajacy*>(&z))
-        p->Flaga = &flaga;
-    return Minimalizuj({f, dziesietny, k}, z, flaga);
-}
 
 } // namespace
 
 // The gauge's rule (also checked by the differential test up to 7 letters): from 20, one step
 // per table above 4 letters, with halves of 70 / L rounded to even.
 TEST(przebieg_test, seven_letters_step_the_gauge_per_table) {
-    Zapis z;
-    UruchomZ(z, "ABCDEFG+abcdefg", false, "ABCDEFG");
+    Przerywajacy z;
+    z.Uruchom("ABCDEFG+abcdefg", false, "ABCDEFG");
     EXPECT_EQ(z.Wskaznik, (std::vector<int>{20, 30, 40, 50, 60, 70, 80, 90, 100}));
     ASSERT_EQ(z.Etapy.size(), 9u);
     EXPECT_EQ(z.Etapy[0], EtapKanoniczna);
@@ -58,26 +53,20 @@ TEST(przebieg_test, seven_letters_step_the_gauge_per_table) {
 }
 
 TEST(przebieg_test, bad_input_is_refused_before_any_stage) {
-    struct Przypadek {
-        const char* f;
-        bool dziesietny;
-        const char* k;
-        const char* komunikat;
-    };
-    const Przypadek przypadki[] = {
+    const std::tuple<const char*, bool, const char*, const char*> przypadki[] = {
         {"AB+C", false, "AB", "Litera C nie występuje w kodowaniu AB"},
         {"", false, "", ""},
         {"9", true, "AB",
          "Liczba 9 wymaga więcej liter niż ma kodowanie AB (największa możliwa to 3)"},
         {"1,x2", true, "AB", "'x2' is not a valid integer value"},
     };
-    for (const auto& p : przypadki) {
-        Zapis z;
-        auto w = UruchomZ(z, p.f, p.dziesietny, p.k);
-        EXPECT_EQ(w.Stan, *p.f ? StanPrzebiegu::Odrzucony : StanPrzebiegu::Pusty) << p.f;
-        EXPECT_EQ(w.Komunikat, p.komunikat);
+    for (const auto& [f, dziesietny, k, komunikat] : przypadki) {
+        Przerywajacy z;
+        const auto w = z.Uruchom(f, dziesietny, k);
+        EXPECT_EQ(w.Stan, *f ? StanPrzebiegu::Odrzucony : StanPrzebiegu::Pusty) << f;
+        EXPECT_EQ(w.Komunikat, komunikat);
         EXPECT_TRUE(w.PostacieMinimalne.empty());
-        EXPECT_TRUE(z.Wskaznik.empty()) << "no stage may start for " << p.f;
+        EXPECT_TRUE(z.Wskaznik.empty()) << "no stage may start for " << f;
     }
 }
 
@@ -90,20 +79,16 @@ TEST(przebieg_test, abort_in_a_table_keeps_earlier_primes_and_ends) {
             f += (f.empty() ? "" : ",") + std::to_string(m);
     Przerywajacy z;
     z.Kiedy = [](const Przerywajacy& p) { return p.Szczegoly.size() == 2 && p.Zdarzenia > 0; };
-    auto w = UruchomZ(z, f, true, "ABCDEFGHIJ");
+    const auto w = z.Uruchom(f, true, "ABCDEFGHIJ");
     EXPECT_TRUE(w.Przerwano);
     EXPECT_EQ(w.Szczegoly.size(), 2u);
     EXPECT_EQ(w.Stan, StanPrzebiegu::Zakonczony);
     ASSERT_EQ(w.IloscMinimalnych(), 1);
     // Only primes from tables 1 and 2: terms with at most one of the ten letters eliminated.
     ASSERT_NE(w.ProsteImplikanty, "");
-    std::size_t poczatek = 0;
-    while (poczatek <= w.ProsteImplikanty.size()) {
-        std::size_t koniec = w.ProsteImplikanty.find(',', poczatek);
-        if (koniec == std::string::npos)
-            koniec = w.ProsteImplikanty.size();
-        EXPECT_GE(koniec - poczatek, 9u) << w.ProsteImplikanty.substr(poczatek, koniec - poczatek);
-        poczatek = koniec + 1;
+    for (std::size_t od = 0, koniec; od <= w.ProsteImplikanty.size(); od = koniec + 1) {
+        koniec = std::min(w.ProsteImplikanty.find(',', od), w.ProsteImplikanty.size());
+        EXPECT_GE(koniec - od, 9u) << w.ProsteImplikanty.substr(od, koniec - od);
     }
 }
 
@@ -112,7 +97,7 @@ TEST(przebieg_test, abort_in_the_search_keeps_the_forms_found) {
     const std::string f = granice::Suma(granice::Czterdziesci, granice::Czterdziesci);
     Przerywajacy z;
     z.Kiedy = [](const Przerywajacy& p) { return !p.Etykiety[4].empty(); };
-    auto w = UruchomZ(z, f, true, "ABCDEFGHIJ");
+    const auto w = z.Uruchom(f, true, "ABCDEFGHIJ");
     EXPECT_TRUE(w.Przerwano);
     ASSERT_EQ(w.IloscMinimalnych(), 1);
     EXPECT_FALSE(
