@@ -1,6 +1,6 @@
-// The cheapest cover: its least cost against a plain exhaustive search written here, the
-// bound it proves, and what a stop at any moment leaves (the best cover so far, never dearer
-// with more work).
+// The cheapest cover on functions too large for the literal rules: what a stop at any moment
+// leaves (a cover no dearer than with less work, bounds that only rise and never pass the least
+// cost), on a chart built here by the textbook's merging of pairs.
 #include "qm/najtansze_pokrycie.h"
 #include "qm/weryfikacja.h"
 #include "text/funkcja.h"
@@ -86,91 +86,6 @@ Tablica Wykres(const std::vector<std::uint32_t>& mintermy, int n) {
     }
     return t;
 }
-
-// The least cost by plain branch and bound: the uncovered column with the fewest usable rows,
-// each of its rows in turn (tried rows left out of the later branches), cut by the cheapest
-// rows of columns that share no usable row.
-int Najmniej(const Tablica& t, std::vector<char> wolne, std::vector<char> dostepne, int koszt,
-             int najlepszy) {
-    int kolumna = -1, najmniej = 1 << 30, granica = 0;
-    std::vector<char> uzyte(dostepne.size(), 0);
-    for (int c = 0; c < t.Kolumny; ++c) {
-        if (!wolne[static_cast<std::size_t>(c)])
-            continue;
-        int ile = 0, tanio = 1 << 30;
-        bool wspolny = false;
-        for (std::size_t r = 0; r < dostepne.size(); ++r)
-            if (dostepne[r] && t.Ma(r, c)) {
-                ++ile;
-                tanio = std::min(tanio, t.Koszt[r]);
-                wspolny = wspolny || uzyte[r];
-            }
-        if (ile == 0)
-            return najlepszy;
-        if (!wspolny) {
-            granica += tanio;
-            for (std::size_t r = 0; r < dostepne.size(); ++r)
-                uzyte[r] = uzyte[r] || (dostepne[r] && t.Ma(r, c));
-        }
-        if (ile < najmniej) {
-            najmniej = ile;
-            kolumna = c;
-        }
-    }
-    if (kolumna < 0)
-        return std::min(najlepszy, koszt);
-    for (std::size_t r = 0; r < dostepne.size() && koszt + granica < najlepszy; ++r) {
-        if (!dostepne[r] || !t.Ma(r, kolumna))
-            continue;
-        std::vector<char> dalej = wolne;
-        for (int c = 0; c < t.Kolumny; ++c)
-            dalej[static_cast<std::size_t>(c)] &= !t.Ma(r, c);
-        dostepne[r] = 0;
-        najlepszy = Najmniej(t, dalej, dostepne, koszt + t.Koszt[r], najlepszy);
-    }
-    return najlepszy;
-}
-
-struct Przypadek {
-    int Zmienne, Mintermy;
-    unsigned Ziarno;
-};
-
-class najtansze_pokrycie_test : public ::testing::TestWithParam<Przypadek> {};
-
-// Functions of 9 to 12 variables with cores small enough for the plain search: the run's
-// least cost, every form's cost, and the bounds agree with it.
-TEST_P(najtansze_pokrycie_test, least_cost_matches_the_plain_search) {
-    const auto [n, ile, ziarno] = GetParam();
-    const std::string f = Losowa(n, ile, ziarno);
-    const std::string kodowanie =
-        std::string("ABCDEFGHIJKL").substr(0, static_cast<std::size_t>(n));
-    const auto mintermy = MintermyFunkcji(f, true, kodowanie);
-    const Tablica t = Wykres(mintermy, n);
-    const int najmniej = Najmniej(t, std::vector<char>(mintermy.size(), 1),
-                                  std::vector<char>(t.Koszt.size(), 1), 0, 1 << 30);
-
-    const auto sam = ZnajdzNajtanszePokrycie(t.Wiersze, t.Kolumny, t.Slowa, t.Koszt, {});
-    EXPECT_TRUE(sam.Dokladny);
-    EXPECT_EQ(sam.Koszt, najmniej);
-    EXPECT_EQ(sam.Granica, najmniej);
-    EXPECT_EQ(t.KosztPokrycia(sam.Wiersze), najmniej);
-
-    const auto w = testy::Uruchom(f, TrybKodowania::Uzytkownika, kodowanie);
-    EXPECT_EQ(w.KosztPostaci, najmniej);
-    EXPECT_EQ(w.DowiedzionaGranica, najmniej);
-    EXPECT_TRUE(w.MinimalnaDowiedziona);
-    ASSERT_GT(w.IloscMinimalnych(), 0);
-    for (const std::string& p : w.PostacieMinimalne.Wszystkie()) {
-        EXPECT_EQ(IloscZnakow(p) + PoliczGrupy(p), najmniej) << p;
-        EXPECT_EQ(SprawdzPostac(p, kodowanie, mintermy), std::nullopt) << p;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(losowe, najtansze_pokrycie_test,
-                         ::testing::Values(Przypadek{9, 120, 2}, Przypadek{10, 160, 4},
-                                           Przypadek{11, 200, 6}, Przypadek{11, 300, 6},
-                                           Przypadek{12, 300, 8}, Przypadek{12, 400, 8}));
 
 // Stopped after k polls, for k doubling until the search ends on its own: each answer is a
 // cover, the shown costs only fall and the bounds only rise, the bound never passes the cost or
