@@ -19,7 +19,8 @@ namespace {
 struct Przerywajacy : Zapis {
     FlagaPrzerwania Flaga;
     std::function<bool(const Przerywajacy&)> Kiedy = [](auto&) { return false; };
-    int Zdarzenia = 0;
+    int Zdarzenia = 0, Obojetne = 0;
+    void ObojetneGotowe(const std::string&, const std::string&) override { ++Obojetne; }
     void PrzetworzZdarzenia() override {
         ++Zdarzenia;
         if (Kiedy(*this))
@@ -45,6 +46,10 @@ TEST(przebieg_test, seven_letters_step_the_gauge_per_table) {
     EXPECT_EQ(z.Etapy[8], EtapMinimalna);
     EXPECT_EQ(z.Szczegoly.size(), 7u); // one row per table, empty ones included
     EXPECT_EQ(z.Szczegoly.back(), "7 0 0");
+    EXPECT_EQ(z.Obojetne, 0); // the don't-care panes are told only when there are some
+    Przerywajacy d;
+    d.Uruchom("1,2;3", true, "AB");
+    EXPECT_EQ(d.Obojetne, 1);
     EXPECT_EQ(KrokWskaznika(5), 14);
     EXPECT_EQ(KrokWskaznika(11), 6); // ends at 86
     EXPECT_EQ(KrokWskaznika(20), 4); // 3.5 rounds to 4: ends at 100

@@ -61,3 +61,13 @@ TEST(wybor_postaci_test, short_covers_below_the_estimate_are_still_found) {
     const std::string& q = literalnie.PostacieMinimalne[0];
     EXPECT_EQ(PoliczLitery(q) + PoliczGrupy(q), 70);
 }
+
+TEST(wybor_postaci_test, verification_names_what_a_form_misses_or_adds) {
+    EXPECT_EQ(SprawdzPostac("B", "AB", {0, 1, 3}).value_or(""), "minterm 0 nie jest pokryty");
+    EXPECT_EQ(SprawdzPostac("b+B", "AB", {0, 1, 3}).value_or(""),
+              "składnik b obejmuje minterm 2, którego funkcja nie ma");
+    EXPECT_FALSE(SprawdzPostac("A", "AB", {2}, {3})); // a don't-care may be covered
+    EXPECT_EQ(SprawdzPostac("1", "AB", {0, 1}, {2}).value_or(""),
+              "postać 1, a funkcja nie jest stale prawdziwa");
+    EXPECT_FALSE(SprawdzPostac("1", "AB", {0, 1}, {2, 3}));
+}

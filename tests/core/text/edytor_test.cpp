@@ -192,6 +192,8 @@ TEST(okno_edytor_test, shift_does_not_matter_for_digits_and_backspace_to_empty_f
     EXPECT_FALSE(w.Rysuj || w.WyczyscNotacje);
     EXPECT_EQ(Wpisz(s, "3").Notacja, true);
     EXPECT_TRUE(s.TrybDziesietny);
+    EXPECT_FALSE(Wpisz(s, " 4").Minimalizuj); // only Enter asks for a run
+    EXPECT_TRUE(Wpisz(s, "\n").Minimalizuj);
 }
 
 // A press puts the cursor on the nearest boundary within the text (halves to the even one);
