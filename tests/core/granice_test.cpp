@@ -65,10 +65,12 @@ TEST(granice_test, each_limit_is_accepted_at_the_limit_and_refused_one_step_past
         {{"67108864"}, cli::ZleDane, KomunikatZakresu},
         // The first merged table gets 99999 terms; every cube is an essential prime.
         {{granice::FunkcjaTablicy(PojemnoscTablicy - 1)}, cli::Sukces, "", "\n  2 99999 "},
+        // One term more needs the 100000th place: no forms.
         {{granice::FunkcjaTablicy(PojemnoscTablicy)},
          cli::PrzekroczonaPojemnosc,
          "Przekroczona pojemność tablicy"},
-        {{granice::OdosobnioneMintermy(PojemnoscTablicy)}, cli::Sukces, ""},
+        // No two of these minterms merge: 100000 groups in the form.
+        {{granice::OdosobnioneMintermy(PojemnoscTablicy)}, cli::Sukces, "", "grup: 100000)\n"},
         {{granice::OdosobnioneMintermy(PojemnoscTablicy + 1)},
          cli::ZleDane,
          Kanoniczna + "100000 składników"},
@@ -100,33 +102,6 @@ TEST(granice_test, each_limit_is_accepted_at_the_limit_and_refused_one_step_past
         }
         EXPECT_NE(w.wyjscie.find(g.WWyjsciu), std::string::npos) << w.wyjscie.substr(0, 400);
     }
-}
-
-TEST(granice_test, the_engine_at_its_capacities) {
-    testy::Zapis z;
-    FlagaPrzerwania flaga;
-    const std::string przy = granice::FunkcjaTablicy(PojemnoscTablicy - 1);
-    const auto k = UstalKodowanie(TrybKodowania::Rosnaco, przy, false, "").Kodowanie;
-    const auto w = Minimalizuj({przy, false, k}, z, flaga);
-    EXPECT_EQ(w.IloscMinimalnych(), 1);
-    EXPECT_EQ(PoliczGrupy(w.PostacieMinimalne.front()), PoliczGrupy(przy));
-    EXPECT_TRUE(z.Komunikaty.empty());
-
-    // One term more needs the 100000th place: the message, once, and no primes or forms.
-    const std::string za = granice::FunkcjaTablicy(PojemnoscTablicy);
-    const auto p = Minimalizuj({za, false, k}, z, flaga);
-    EXPECT_EQ(p.Stan, StanPrzebiegu::PrzekroczonaPojemnosc);
-    EXPECT_EQ(z.Komunikaty, std::vector<std::string>{"Przekroczona pojemność tablicy"});
-    EXPECT_TRUE(p.PostacieMinimalne.empty());
-    EXPECT_TRUE(p.ProsteImplikanty.empty());
-    EXPECT_FALSE(p.KanonicznaDziesietna.empty());
-
-    // No two of the isolated minterms merge: 100000 groups in the form.
-    const auto m = testy::Uruchom(granice::OdosobnioneMintermy(PojemnoscTablicy));
-    EXPECT_EQ(PoliczGrupy(m.PostacieMinimalne.front()), 100000);
-    // Refused before the canonical form is shown.
-    EXPECT_TRUE(testy::Uruchom(granice::OdosobnioneMintermy(PojemnoscTablicy + 1))
-                    .KanonicznaDziesietna.empty());
 }
 
 TEST(granice_test, the_editor_and_the_file_reader_at_the_letter_and_number_limits) {
