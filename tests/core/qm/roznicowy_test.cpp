@@ -1,11 +1,6 @@
 // The engine's random differential test: seeded random functions (letter and decimal, repeats
 // included, all three letter orders, a lowered forms limit, stops at random points) must satisfy
-// every property of wlasnosci.h, the literal rules included. Also: the search's cuts change
-// nothing that is recorded.
-#include "qm/kanoniczna.h"
-#include "qm/tablica_pomocnicza.h"
-#include "qm/wybor_postaci.h"
-#include "uruchom.h"
+// every property of wlasnosci.h, the literal rules included.
 #include "wlasnosci.h"
 
 #include <gtest/gtest.h>
@@ -116,46 +111,3 @@ INSTANTIATE_TEST_SUITE_P(
                       Rodzaj{"liczby_z_powtorzeniami", true, 2, 5, true, 300},
                       Rodzaj{"litery_z_nadmiarem", false, 2, 6, false, 200, false}),
     [](const ::testing::TestParamInfo<Rodzaj>& i) { return std::string(i.param.Nazwa); });
-
-// The search with and without its cuts, on the primes of functions too large for the literal
-// rules: the same forms, cost, truncation and final labels.
-TEST(roznicowy_cuts_test, cutting_branches_changes_nothing_that_is_recorded) {
-    std::mt19937 los(99);
-    int zRdzeniem = 0;
-    for (int proba = 0; proba < 80; ++proba) {
-        const int l = 5 + static_cast<int>(los() % 2);
-        const std::string k = std::string("ABCDEFG").substr(0, static_cast<std::size_t>(l));
-        const std::string f = LosowaDziesietna(
-            los, l, static_cast<int>((1u << l) * (0.2 + 0.5 * (los() % 10) / 10.0)), false);
-        SCOPED_TRACE(f);
-        PostacKanoniczna p;
-        ASSERT_FALSE(TworzKanoniczna(f, true, k, p));
-        TablicaSkladnikow a, b;
-        a.Wartosci = p.Mintermy;
-        a.Maski.assign(a.Wartosci.size(), 0);
-        ListaProstych proste;
-        for (int n = 1; n <= l; ++n) {
-            std::string wiersz;
-            ASSERT_EQ(TablicaPomocnicza(n, n % 2 ? a : b, n % 2 ? b : a, proste, l, wiersz, {}),
-                      ZakonczeniePrzejscia::Pelne);
-        }
-        testy::Zapis z1, z2;
-        FlagaPrzerwania flaga;
-        const auto z = WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, p.Mintermy, k, z1,
-                                                flaga, true, 200);
-        const auto bez = WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, p.Mintermy, k, z2,
-                                                  flaga, false, 200);
-        EXPECT_EQ(z.PostacieMinimalne, bez.PostacieMinimalne);
-        EXPECT_EQ(z.NajlepszaDlugosc, bez.NajlepszaDlugosc);
-        EXPECT_EQ(z.Obcieto, bez.Obcieto);
-        // The cut search finds the least cost first, so only the last labels agree.
-        auto ostatnia = [](const std::vector<std::string>& e) {
-            const auto it = std::find_if(e.rbegin(), e.rend(), [](auto& t) { return !t.empty(); });
-            return it == e.rend() ? std::string() : *it;
-        };
-        for (int nr : {2, 3, 4})
-            EXPECT_EQ(ostatnia(z1.Etykiety[nr]), ostatnia(z2.Etykiety[nr])) << nr;
-        zRdzeniem += z.NajlepszaDlugosc > 0;
-    }
-    EXPECT_GT(zRdzeniem, 40);
-}
