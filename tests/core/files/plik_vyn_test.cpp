@@ -64,6 +64,23 @@ TEST(plik_vyn_test, open_and_command_line_clean_and_refuse_by_their_own_ranges) 
         {"2,51,,6,3", Przecinki.c_str(), Odmowa},
         {"1.,2", Przecinki.c_str(), "Niedozwolony znak '.' w funkcji"},
         {"A+ +B", "Dwa znaki '+' obok siebie w funkcji", Odmowa}, // the blank is dropped
+        // What the editor can make: a separator first or last, leading zeros.
+        {"+", "+", "+"},
+        {"+A", "+A", "+A"},
+        {"A+", "A+", "A+"},
+        {",", ",", ",", true},
+        {",5", ",5", ",5", true},
+        {"5,", "5,", "5,", true},
+        {"007,3", "007,3", "007,3", true},
+        // The don't-care part follows one ";" and keeps the notation's rules.
+        {"0,1;3,4", "0,1;3,4", "0,1;3,4", true},
+        {"AB+aC;Abc", "AB+aC;Abc", "AB+aC;Abc"},
+        {"0,1,;", "0,1,;", "0,1,;", true},
+        {"0,1;2;3", KomunikatDrugiSrednik, Odmowa},
+        {";1", KomunikatSrednikNaPoczatku, Odmowa},
+        {"0,1;,3", "Znak ',' po średniku w funkcji", Odmowa},
+        {"AB;+C", "Znak '+' po średniku w funkcji", Odmowa},
+        {"AB;CC", "Stany obojętne: Symbol C powtarza się w grupie CC", Odmowa},
     };
     for (const auto& p : przypadki)
         for (auto regula : {RegulaCzyszczenia::Otwieranie, RegulaCzyszczenia::WierszPolecen}) {
@@ -80,26 +97,18 @@ TEST(plik_vyn_test, open_and_command_line_clean_and_refuse_by_their_own_ranges) 
                 ASSERT_TRUE(oczekiwane);
                 EXPECT_EQ(plik.Funkcja, oczekiwane);
                 EXPECT_EQ(plik.TrybDziesietny, p.dziesietna);
-                EXPECT_EQ(plik.IloscLiter, IloscZnakow(plik.Funkcja));
+                EXPECT_EQ(plik.IloscLiter, IloscZnakow(PodzielFunkcje(plik.Funkcja).Wymagana));
+                // What Save writes reads back the same.
+                PlikFunkcji znowu;
+                EXPECT_FALSE(CzytajPlikFunkcji(ZapisPlikuFunkcji(plik.Funkcja), regula, znowu));
+                EXPECT_EQ(znowu.Funkcja, plik.Funkcja);
             }
         }
 }
 
-TEST(plik_vyn_test, what_the_editor_makes_is_saved_and_read_back_the_same) {
+TEST(plik_vyn_test, save_writes_the_text_and_a_crlf) {
     EXPECT_EQ(ZapisPlikuFunkcji(""), "\r\n");
     EXPECT_EQ(ZapisPlikuFunkcji("AB+c"), "AB+c\r\n");
-    const std::pair<std::string, int> funkcje[] = {{"+", 0},     {"+A", 1},       {"A+", 1},
-                                                   {",", 0},     {",5", 1},       {"5,", 1},
-                                                   {"007,3", 4}, {"AbC+aBc+Z", 7}};
-    for (const auto& [funkcja, znaki] : funkcje)
-        for (auto regula : {RegulaCzyszczenia::Otwieranie, RegulaCzyszczenia::WierszPolecen}) {
-            PlikFunkcji p;
-            const auto blad = CzytajPlikFunkcji(ZapisPlikuFunkcji(funkcja), regula, p);
-            ASSERT_FALSE(blad) << funkcja << ": " << *blad;
-            EXPECT_EQ(p.Funkcja, funkcja);
-            EXPECT_EQ(p.TrybDziesietny, funkcja.find_first_of(",0123456789") != std::string::npos);
-            EXPECT_EQ(p.IloscLiter, znaki) << funkcja; // every typed character but separators
-        }
 }
 
 TEST(plik_vyn_test, the_reader_is_chosen_by_the_exact_extension_of_the_name) {

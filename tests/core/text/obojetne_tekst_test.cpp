@@ -1,6 +1,5 @@
-// The don't-care part of the text (typed key by key in edytor_test): counted apart, read from
-// and written to .vyn files, and shown apart in the report.
-#include "files/plik_vyn.h"
+// The don't-care part of the text (typed key by key in edytor_test, read from files in
+// plik_vyn_test): counted apart and shown apart in the report.
 #include "files/raport.h"
 #include "text/edytor.h"
 #include "text/funkcja.h"
@@ -23,29 +22,6 @@ TEST(obojetne_tekst_test, counts_keep_the_function_part_and_give_the_dont_cares_
     EXPECT_EQ(o.Grupy, 2);
     EXPECT_EQ(o.Znaki, 4);
     EXPECT_EQ(PoliczObojetne("0,1").Grupy, 0);
-}
-
-TEST(obojetne_tekst_test, vyn_files_keep_the_text_as_typed_and_refuse_a_misplaced_semicolon) {
-    for (const std::string f : {"0,1;3,4", "AB+aC;Abc", "0,1,;"}) {
-        PlikFunkcji plik;
-        ASSERT_FALSE(CzytajPlikFunkcji(ZapisPlikuFunkcji(f), RegulaCzyszczenia::Otwieranie, plik))
-            << f;
-        EXPECT_EQ(plik.Funkcja, f);
-        EXPECT_EQ(plik.TrybDziesietny, f[0] == '0');
-        EXPECT_EQ(plik.IloscLiter, f[0] == '0' ? 2 : 4);
-    }
-    const std::pair<std::string, std::string> zle[] = {
-        {"0,1;2;3", KomunikatDrugiSrednik},
-        {";1", KomunikatSrednikNaPoczatku},
-        {"0,1;,3", "Znak ',' po średniku w funkcji"},
-        {"AB;+C", "Znak '+' po średniku w funkcji"},
-        {"AB;CC", "Stany obojętne: Symbol C powtarza się w grupie CC"},
-    };
-    for (const auto& [tekst, komunikat] : zle) {
-        PlikFunkcji plik;
-        const auto blad = CzytajPlikFunkcji(tekst + "\r\n", RegulaCzyszczenia::Otwieranie, plik);
-        EXPECT_EQ(blad.value_or(""), komunikat) << tekst;
-    }
 }
 
 TEST(obojetne_tekst_test, report_shows_dont_cares_under_each_canonical_section_only_when_present) {
