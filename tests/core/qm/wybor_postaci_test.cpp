@@ -1,5 +1,5 @@
-// The minimal form stage: essential implicants, the forms and their order, the cost rule,
-// the forms limit and the mended completeness test.
+// The minimal form stage (its texts are compared with the literal rules by the differential
+// test): the search's stage and labels, the mended completeness test and the verification.
 #include "literalny.h"
 #include "qm/weryfikacja.h"
 #include "text/funkcja.h"
@@ -10,25 +10,6 @@
 using namespace vyn;
 using testy::Uruchom;
 using Postacie = std::vector<std::string>;
-
-TEST(wybor_postaci_test, essentials_alone_or_after_the_sweeps_give_the_single_form) {
-    struct Przypadek {
-        const char *f, *proste, *istotne, *postac;
-    };
-    const Przypadek przypadki[] = {
-        {"A+bC", "bC,A", "bC+A", "bC+A"},
-        {"AB+aC+BC", "aC,BC,AB", "aC+AB", "aC+AB"}, // a redundant prime left after the sweeps
-        {"A+a", "", "1", "1"},
-        {"0,1,2,3", "", "1", "1"},
-        {"+B", "", "1", "1"},
-    };
-    for (const auto& p : przypadki) {
-        auto w = Uruchom(p.f);
-        EXPECT_EQ(w.ProsteImplikanty, p.proste) << p.f;
-        EXPECT_EQ(w.ImplikantyIstotne, p.istotne) << p.f;
-        EXPECT_EQ(w.PostacieMinimalne, Postacie{p.postac}) << p.f;
-    }
-}
 
 TEST(wybor_postaci_test, a_search_adds_its_stage_and_labels_report_the_best_cover) {
     testy::Zapis z;
