@@ -60,19 +60,16 @@ TEST(okno_uklad_test,
     EXPECT_EQ(SzerokoscWidokuDla(486, 12), 40); // 39.5
 }
 
-TEST(okno_uklad_test, the_indicator_follows_its_width) {
+TEST(okno_uklad_test, the_indicator_follows_its_width_and_a_tiny_window_has_no_view) {
     const Uklad u = Dla(640, 413, false, SzerokoscWskaznika(4));
     EXPECT_EQ(u.SBznakiLeft + SzerokoscWskaznika(4), Bevel1Left + u.Bevel1Width);
     EXPECT_EQ(u.LabelKodowanieLeft, 640 - 42 - 170);
     const UkladWskaznika w = UlozWskaznik(640, 529, 10);
     EXPECT_EQ(w.SBznakiLeft, 527);
     EXPECT_EQ(w.LabelKodowanieLeft, 460);
-}
-
-TEST(okno_uklad_test, a_tiny_window_gives_no_negative_view) {
-    const Uklad u = Dla(60, 40, true);
-    EXPECT_LT(u.PaintBox1Width, 0);
-    EXPECT_EQ(u.SzerokoscWidoku, 0);
+    // A tiny window gives no negative view.
+    EXPECT_LT(Dla(60, 40, true).PaintBox1Width, 0);
+    EXPECT_EQ(Dla(60, 40, true).SzerokoscWidoku, 0);
     EXPECT_EQ(SzerokoscWidokuDla(100, 0), 0);
 }
 
