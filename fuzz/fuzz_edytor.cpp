@@ -2,10 +2,10 @@
 // step the text is well formed by its notation's rules, the letter count matches it, the cursor
 // stays within the text, its column equals its place plus the view's offset and stays in the
 // view, and a refused key changes nothing.
+#include "geometry/uklad.h"
+#include "reguly.h"
 #include "text/edytor.h"
 #include "text/funkcja.h"
-#include "reguly.h"
-#include "geometry/uklad.h"
 
 #include <cstdint>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -14,40 +14,13 @@ using namespace vyn;
 
 namespace {
 
-// The keys a user can press: every key the editor names and a few it does not.
-constexpr int Klawisze[] = {'A',
-                            'B',
-                            'C',
-                            'D',
-                            'Z',
-                            '0',
-                            '1',
-                            '5',
-                            '9',
-                            Klawisz::Spacja,
-                            Klawisz::NumPlus,
-                            Klawisz::NumPrzecinek,
-                            Klawisz::Srednik,
-                            Klawisz::Num0,
-                            Klawisz::Num0 + 7,
-                            Klawisz::Backspace,
-                            Klawisz::Backspace,
-                            Klawisz::Lewo,
-                            Klawisz::Prawo,
-                            Klawisz::Home,
-                            Klawisz::End,
-                            Klawisz::Enter,
-                            Klawisz::Delete,
-                            Klawisz::Ctrl,
-                            Klawisz::CapsLock,
-                            Klawisz::Tab,
-                            Klawisz::Gora,
-                            Klawisz::F1,
-                            0xBB,
-                            0xBC,
-                            0xBE,
-                            0xFF,
-                            Klawisz::Nieznany};
+// The keys a user can press: every key the editor names (0x67 is keypad 7) and a few it does not.
+using namespace Klawisz;
+constexpr int Klawisze[] = {'A',   'B',       'C',       'D',      'Z',          '0',     '1',
+                            '5',   '9',       Spacja,    NumPlus,  NumPrzecinek, Srednik, Num0,
+                            0x67,  Backspace, Backspace, Lewo,     Prawo,        Home,    End,
+                            Enter, Delete,    Ctrl,      CapsLock, Tab,          Gora,    F1,
+                            0xBB,  0xBC,      0xBE,      0xFF,     Nieznany};
 
 bool TenSam(const StanEdytora& a, const StanEdytora& b) {
     return a.Funkcja == b.Funkcja && a.TrybDziesietny == b.TrybDziesietny &&

@@ -1,8 +1,8 @@
 // Fuzzes the Halor import: any file, or any list of lines, gives either a message (and leaves
 // the function as it was) or a decimal function holding each marked cell of the map once.
-#include "text/funkcja.h"
 #include "files/halor.h"
 #include "reguly.h"
+#include "text/funkcja.h"
 
 #include <cstdint>
 #include <set>

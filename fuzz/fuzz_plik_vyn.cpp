@@ -1,9 +1,9 @@
 // Fuzzes the .vyn reader: any bytes give either a message (and leave the function as it was) or
 // a well-formed function that saves and reads back unchanged and that a run accepts.
-#include "text/funkcja.h"
-#include "qm/kodowanie.h"
 #include "files/plik_vyn.h"
+#include "qm/kodowanie.h"
 #include "reguly.h"
+#include "text/funkcja.h"
 
 #include <cstdint>
 
@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
                       "odczyt zapisu zmienił zapis funkcji", f);
     }
 
-    // A loaded function with anything to minimise (in its required part) is never refused by the run's check for its
-    // form: only the range of a number may still be refused there.
+    // A loaded function with anything to minimise (in its required part) is never refused by the
+    // run's check for its form: only the range of a number may still be refused there.
     if (f.substr(0, f.find(';')).find_first_not_of(",+") != std::string::npos) {
         const auto k = UstalKodowanie(TrybKodowania::Rosnaco, f, plik.TrybDziesietny, "");
         fuzz::Sprawdz(!k.Blad, "kodowanie odrzuciło wczytaną funkcję", f);

@@ -3,8 +3,6 @@
 
 #include "cli.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,25 +24,21 @@ inline Wynik Cli(std::vector<std::string> argumenty) {
     return {kod, o.str(), e.str()};
 }
 
-// A folder of its own for the files of one test, removed at the end.
+// A folder of its own for the files of one test (ctest runs each test in a process of its own),
+// removed at the end.
 class PlikiTymczasowe {
   public:
-    PlikiTymczasowe() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        katalog_ = std::filesystem::temp_directory_path() /
-                   ("vyn_cli_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(katalog_);
-    }
+    PlikiTymczasowe() { std::filesystem::create_directories(katalog_); }
     ~PlikiTymczasowe() { std::filesystem::remove_all(katalog_); }
-    std::string Plik(const std::string& nazwa, const std::string& tresc) const {
-        const auto sciezka = katalog_ / nazwa;
-        std::ofstream(sciezka, std::ios::binary) << tresc;
-        return sciezka.string();
-    }
     std::string Sciezka(const std::string& nazwa) const { return (katalog_ / nazwa).string(); }
+    std::string Plik(const std::string& nazwa, const std::string& tresc) const {
+        std::ofstream(katalog_ / nazwa, std::ios::binary) << tresc;
+        return Sciezka(nazwa);
+    }
 
   private:
-    std::filesystem::path katalog_;
+    std::filesystem::path katalog_ =
+        std::filesystem::temp_directory_path() / ("vyn_cli_" + std::to_string(::getpid()));
 };
 
 } // namespace testy

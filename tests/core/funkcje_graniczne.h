@@ -28,34 +28,18 @@ inline std::string OdosobnioneMintermy(std::size_t ile) {
     return f;
 }
 
-// Terms a full k-dimensional cube of minterms gives the first merged table: each of its k*2^(k-1)
-// edges.
-inline std::size_t KrawedzieKostki(int k) {
-    return k == 0 ? 0 : static_cast<std::size_t>(k) << (k - 1);
-}
-
-// Cube sizes (1 to 4) whose edges add up to `terminy`: as many 4-cubes as fit, then the rest.
-inline std::vector<int> WymiaryKostek(std::size_t terminy) {
+// A letter function over A..Q whose first merged table gets `terminy` terms: one group per
+// cube of k = 4..1 free letters (k * 2^(k-1) edges, as many large cubes as fit), then a single
+// minterm naming N..Q, so that the ascending encoding has all 17 letters. A..M name each cube's
+// corner by an even-parity word (so two cubes never merge), N..Q are the cube's own letters, its
+// k free ones left out from Q backwards and the others negated.
+inline std::string FunkcjaTablicy(std::size_t terminy) {
     std::vector<int> wymiary;
     for (int k = 4; k >= 1; --k)
-        while (terminy >= KrawedzieKostki(k)) {
+        for (const std::size_t krawedzie = static_cast<std::size_t>(k) << (k - 1);
+             terminy >= krawedzie; terminy -= krawedzie)
             wymiary.push_back(k);
-            terminy -= KrawedzieKostki(k);
-        }
-    return wymiary;
-}
-
-inline std::size_t TerminyPierwszejTablicy(const std::vector<int>& wymiary) {
-    std::size_t suma = 0;
-    for (int k : wymiary)
-        suma += KrawedzieKostki(k);
-    return suma;
-}
-
-// A letter function over A..Q made of one group per cube: A..M name the cube's corner by an
-// even-parity word (so two cubes never merge), N..Q are the cube's own letters, its k free ones
-// left out from Q backwards and the others negated.
-inline std::string FunkcjaKostek(const std::vector<int>& wymiary) {
+    wymiary.push_back(0);
     std::string f;
     std::uint32_t naroznik = 0;
     for (int k : wymiary) {
@@ -70,14 +54,6 @@ inline std::string FunkcjaKostek(const std::vector<int>& wymiary) {
         ++naroznik;
     }
     return f;
-}
-
-// The first merged table gets `terminy` terms; a last single minterm names N..Q, so that the
-// ascending encoding has all 17 letters.
-inline std::string FunkcjaTablicy(std::size_t terminy) {
-    auto wymiary = WymiaryKostek(terminy);
-    wymiary.push_back(0);
-    return FunkcjaKostek(wymiary);
 }
 
 // Two functions of five letters with 40 and 25 equivalent minimal forms, and one with 26. The OR

@@ -482,10 +482,8 @@ Wynik Minimalizuj(const std::string& funkcja, bool dziesietny, const std::string
                                                    s.LicznikProstych, wiersz, pojemnosc)
                                : TablicaPomocnicza(n, s.WB, s.MB, s.WA, s.MA, s.PW, s.PM,
                                                    s.LicznikProstych, wiersz, pojemnosc);
-        if (!ok) {
-            s.w.Pojemnosc = true;
+        if (!ok) // a table reached its capacity
             return s.w;
-        }
         s.w.Szczegoly.push_back(wiersz);
     }
     s.WybierzPostacieMinimalne();

@@ -26,7 +26,6 @@ struct Wynik {
     std::vector<std::string> PostacieMinimalne;
     int DolnaGranica = 0;
     bool Obcieto = false;
-    bool Pojemnosc = false; // a table reached its capacity
 };
 
 // The whole run without progress or abort. With `naprawionaGranica` false the search keeps

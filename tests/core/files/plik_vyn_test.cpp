@@ -6,33 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace vyn;
-using namespace std::string_literals;
 using L = std::vector<std::string>;
-
-namespace {
-
-std::optional<std::string> Czytaj(const std::string& bajty, PlikFunkcji& p,
-                                  RegulaCzyszczenia regula = RegulaCzyszczenia::Otwieranie) {
-    return CzytajPlikFunkcji(bajty, regula, p);
-}
-
-PlikFunkcji Wczytaj(const std::string& bajty) {
-    PlikFunkcji p;
-    const auto blad = Czytaj(bajty, p);
-    EXPECT_FALSE(blad) << *blad;
-    return p;
-}
-
-std::string Blad(const std::string& bajty,
-                 RegulaCzyszczenia regula = RegulaCzyszczenia::Otwieranie) {
-    PlikFunkcji p{"AB", false, 2};
-    const auto blad = Czytaj(bajty, p, regula);
-    EXPECT_EQ(p.Funkcja, "AB"); // a refused file leaves nothing half-read behind
-    EXPECT_EQ(p.IloscLiter, 2);
-    return blad.value_or("(przyjęty)");
-}
-
-} // namespace
 
 TEST(plik_vyn_test, lines_end_at_cr_crlf_and_the_end_of_text_byte) {
     EXPECT_EQ(CzytajLinie("a\rb\r\nc", 50), (L{"a", "b", "c"}));
@@ -42,7 +16,6 @@ TEST(plik_vyn_test, lines_end_at_cr_crlf_and_the_end_of_text_byte) {
     EXPECT_EQ(CzytajLinie("a\r\n\n", 50), (L{"a", "\n"})); // only one LF goes with the CR
     EXPECT_EQ(CzytajLinie("a\rb\x1A\rc\r", 50), (L{"a", "b"}));
     EXPECT_EQ(CzytajLinie("1\r2\r3\r4", 2), (L{"1", "2"}));
-
     // A reader of a file in pieces may stop once the lines it needs are complete.
     EXPECT_FALSE(MaLinie("AB+c", 1));
     EXPECT_TRUE(MaLinie("AB+c\r", 1));
@@ -51,103 +24,91 @@ TEST(plik_vyn_test, lines_end_at_cr_crlf_and_the_end_of_text_byte) {
     EXPECT_FALSE(MaLinie("a\nb\nc\n", 2));
 }
 
-TEST(plik_vyn_test, notation_comes_from_the_first_two_characters_as_read) {
-    auto p = Wczytaj("0,1,5\r\n");
-    EXPECT_EQ(p.Funkcja, "0,1,5");
-    EXPECT_TRUE(p.TrybDziesietny);
-
-    p = Wczytaj("AB+c\r\n");
-    EXPECT_FALSE(p.TrybDziesietny);
-    EXPECT_EQ(p.IloscLiter, 3);
-
-    // The blank is first: the digit after it still decides, then the blank goes.
-    p = Wczytaj(" 5,7\r\n");
-    EXPECT_EQ(p.Funkcja, "5,7");
-    EXPECT_TRUE(p.TrybDziesietny);
-}
-
-TEST(plik_vyn_test, only_the_first_line_counts_and_cleaning_removes_the_rest) {
-    EXPECT_EQ(Wczytaj("AB\r\nnot read\r\n").Funkcja, "AB");
-    EXPECT_EQ(Wczytaj("AB+\nCd\n").Funkcja, "AB+Cd"); // LF-ended lines are joined
-    EXPECT_EQ(Wczytaj("A\tB + \x01\xC4\x85"
-                      "c")
-                  .Funkcja,
-              "AB+c");
-    EXPECT_EQ(Wczytaj("A\x1A"
-                      "B")
-                  .Funkcja,
-              "A");
-}
-
-TEST(plik_vyn_test, open_and_command_line_keep_different_ranges) {
-    struct {
+// Each file's first line as Open and as the command line read it: the function (and its
+// notation and count) or the message; a refused file leaves the function as it was.
+TEST(plik_vyn_test, open_and_command_line_clean_and_refuse_by_their_own_ranges) {
+    const char* const Odmowa = nullptr;
+    struct Przypadek {
         std::string bajty;
-        const char* poOtwarciu; // nullptr: refused
-        const char* zWiersza;
-    } const przypadki[] = {
-        {"1.3", "1,3", nullptr}, // "." becomes "," only for Open
-        {"AB{", "AB", nullptr},  // "{" (7Bh), "&" (26h), "*" (2Ah): dropped by Open only
-        {"A&B", "AB", nullptr},  {"2*3", "23", nullptr},
-        {"z+A", "z+A", "z+A"}, // "+" (2Bh) and "z" (7Ah) are kept by both
+        const char* otwarcie; // function or message
+        const char* wiersz;   // the same for the command line; Odmowa: refused
+        bool dziesietna = false;
+    };
+    const std::string Przecinki = "Dwa znaki ',' obok siebie w funkcji";
+    const Przypadek przypadki[] = {
+        {"0,1,5\r\n", "0,1,5", "0,1,5", true},
+        {" 5,7\r\n", "5,7", "5,7", true}, // the digit after the blank decides, then the blank goes
+        {"AB\r\nnot read\r\n", "AB", "AB"},
+        {"AB+\nCd\n", "AB+Cd", "AB+Cd"}, // LF-ended lines are joined
+        {"A\tB + \x01\xC4\x85"
+         "c",
+         "AB+c", "AB+c"},
+        {"A\x1A"
+         "B",
+         "A", "A"},
+        {"", "", ""},
+        {"\r\nAB\r\n", "", ""},
+        {"  \t\r\n", "", ""},
+        // "." becomes "," and "{" (7Bh), "&" (26h), "*" (2Ah) are dropped by Open only; "+"
+        // (2Bh) and "z" (7Ah) are kept by both.
+        {"1.3", "1,3", "Niedozwolony znak '.' w funkcji", true},
+        {"AB{", "AB", Odmowa},
+        {"A&B", "AB", Odmowa},
+        {"2*3", "23", Odmowa, true},
+        {"z+A", "z+A", "z+A"},
+        {"1,2x,3", "Niedozwolony znak 'x' w funkcji", Odmowa},
+        {"A1", "Niedozwolony znak 'A' w funkcji", Odmowa}, // a digit second: decimal
+        {"AB-c", "Niedozwolony znak '-' w funkcji", Odmowa},
+        {"A+aCA+D", "Symbol A powtarza się w grupie aCA", Odmowa},
+        // Two separators side by side, which the editor cannot type.
+        {"2,51,,6,3", Przecinki.c_str(), Odmowa},
+        {"1.,2", Przecinki.c_str(), "Niedozwolony znak '.' w funkcji"},
+        {"A+ +B", "Dwa znaki '+' obok siebie w funkcji", Odmowa}, // the blank is dropped
+        // What the editor can make: a separator first or last, leading zeros.
+        {"+", "+", "+"},
+        {"+A", "+A", "+A"},
+        {"A+", "A+", "A+"},
+        {",", ",", ",", true},
+        {",5", ",5", ",5", true},
+        {"5,", "5,", "5,", true},
+        {"007,3", "007,3", "007,3", true},
+        // The don't-care part follows one ";" and keeps the notation's rules.
+        {"0,1;3,4", "0,1;3,4", "0,1;3,4", true},
+        {"AB+aC;Abc", "AB+aC;Abc", "AB+aC;Abc"},
+        {"0,1,;", "0,1,;", "0,1,;", true},
+        {"0,1;2;3", KomunikatDrugiSrednik, Odmowa},
+        {";1", KomunikatSrednikNaPoczatku, Odmowa},
+        {"0,1;,3", "Znak ',' po średniku w funkcji", Odmowa},
+        {"AB;+C", "Znak '+' po średniku w funkcji", Odmowa},
+        {"AB;CC", "Stany obojętne: Symbol C powtarza się w grupie CC", Odmowa},
     };
     for (const auto& p : przypadki)
-        for (auto [regula, oczekiwana] :
-             {std::pair{RegulaCzyszczenia::Otwieranie, p.poOtwarciu},
-              std::pair{RegulaCzyszczenia::WierszPolecen, p.zWiersza}}) {
-            PlikFunkcji plik;
-            const auto blad = Czytaj(p.bajty, plik, regula);
-            EXPECT_EQ(blad.has_value(), oczekiwana == nullptr) << p.bajty;
-            if (oczekiwana) {
-                EXPECT_EQ(plik.Funkcja, oczekiwana);
+        for (auto regula : {RegulaCzyszczenia::Otwieranie, RegulaCzyszczenia::WierszPolecen}) {
+            const char* oczekiwane =
+                regula == RegulaCzyszczenia::Otwieranie ? p.otwarcie : p.wiersz;
+            PlikFunkcji plik{"AB", false, 2};
+            const auto blad = CzytajPlikFunkcji(p.bajty, regula, plik);
+            SCOPED_TRACE(p.bajty);
+            if (blad) {
+                EXPECT_EQ(*blad, oczekiwane ? oczekiwane : *blad);
+                EXPECT_EQ(plik.Funkcja, "AB");
+                EXPECT_EQ(plik.IloscLiter, 2);
+            } else {
+                ASSERT_TRUE(oczekiwane);
+                EXPECT_EQ(plik.Funkcja, oczekiwane);
+                EXPECT_EQ(plik.TrybDziesietny, p.dziesietna);
+                EXPECT_EQ(plik.IloscLiter, IloscZnakow(PodzielFunkcje(plik.Funkcja).Wymagana));
+                // What Save writes reads back the same.
+                PlikFunkcji znowu;
+                EXPECT_FALSE(CzytajPlikFunkcji(ZapisPlikuFunkcji(plik.Funkcja), regula, znowu));
+                EXPECT_EQ(znowu.Funkcja, plik.Funkcja);
             }
         }
 }
 
-TEST(plik_vyn_test, an_empty_first_line_is_the_empty_function) {
-    for (const auto& bajty : {""s, "\r\n"s, "\r\nAB\r\n"s, "  \t\r\n"s, "\x1A"s}) {
-        const auto p = Wczytaj(bajty);
-        EXPECT_EQ(p.Funkcja, "");
-        EXPECT_FALSE(p.TrybDziesietny);
-        EXPECT_EQ(p.IloscLiter, 0);
-    }
-}
-
-TEST(plik_vyn_test, text_a_run_could_not_take_is_refused_and_changes_nothing) {
-    EXPECT_EQ(Blad("67108864"), KomunikatZakresu);
-    EXPECT_EQ(Blad("1,99999999999999999999"), KomunikatZakresu);
-    EXPECT_EQ(Blad("1,2x,3"), "Niedozwolony znak 'x' w funkcji");
-    EXPECT_EQ(Blad("A1"), "Niedozwolony znak 'A' w funkcji"); // a digit second: decimal
-    EXPECT_EQ(Blad("AB-c"), "Niedozwolony znak '-' w funkcji");
-    EXPECT_EQ(Blad("A+aCA+D"), "Symbol A powtarza się w grupie aCA");
-    EXPECT_EQ(Blad("1.3", RegulaCzyszczenia::WierszPolecen), "Niedozwolony znak '.' w funkcji");
-    // Two separators side by side, which the editor cannot type (found by fuzzing the reader).
-    EXPECT_EQ(Blad("2,51,,6,3"), "Dwa znaki ',' obok siebie w funkcji");
-    EXPECT_EQ(Blad("1.,2"), "Dwa znaki ',' obok siebie w funkcji"); // "." is read as ","
-    EXPECT_EQ(Blad("A+ +B", RegulaCzyszczenia::WierszPolecen),      // the blank is dropped
-              "Dwa znaki '+' obok siebie w funkcji");
-    EXPECT_EQ(Blad("++"), "Dwa znaki '+' obok siebie w funkcji");
-    EXPECT_EQ(Wczytaj("67108863,0").Funkcja, "67108863,0"); // the limit itself is fine
-}
-
-TEST(plik_vyn_test, what_the_editor_makes_is_saved_and_read_back_the_same) {
+TEST(plik_vyn_test, save_writes_the_text_and_a_crlf) {
     EXPECT_EQ(ZapisPlikuFunkcji(""), "\r\n");
     EXPECT_EQ(ZapisPlikuFunkcji("AB+c"), "AB+c\r\n");
-
-    const std::vector<std::pair<std::string, bool>> funkcje = {
-        {"+", false}, {"+A", false}, {"A+", false},   {",", true},
-        {",5", true}, {"5,", true},  {"007,3", true}, {"AbC+aBc+Z", false}};
-    for (const auto& [funkcja, dziesietna] : funkcje)
-        for (auto regula : {RegulaCzyszczenia::Otwieranie, RegulaCzyszczenia::WierszPolecen}) {
-            PlikFunkcji p;
-            const auto blad = Czytaj(ZapisPlikuFunkcji(funkcja), p, regula);
-            ASSERT_FALSE(blad) << funkcja << ": " << *blad;
-            EXPECT_EQ(p.Funkcja, funkcja);
-            EXPECT_EQ(p.TrybDziesietny, dziesietna) << funkcja;
-            // The editor counts every character it typed that is not a separator.
-            const auto separatory = std::count_if(funkcja.begin(), funkcja.end(),
-                                                  [](char c) { return c == '+' || c == ','; });
-            EXPECT_EQ(p.IloscLiter, static_cast<int>(funkcja.size()) - separatory) << funkcja;
-        }
 }
 
 TEST(plik_vyn_test, the_reader_is_chosen_by_the_exact_extension_of_the_name) {

@@ -1,5 +1,5 @@
-// The minimal form stage: essential implicants, the forms and their order, the cost rule,
-// the forms limit and the mended completeness test.
+// The minimal form stage (its texts are compared with the literal rules by the differential
+// test): the search's stage and labels, the mended completeness test and the verification.
 #include "literalny.h"
 #include "qm/weryfikacja.h"
 #include "text/funkcja.h"
@@ -10,34 +10,6 @@
 using namespace vyn;
 using testy::Uruchom;
 using Postacie = std::vector<std::string>;
-
-TEST(wybor_postaci_test, essentials_alone_or_after_the_sweeps_give_the_single_form) {
-    struct Przypadek {
-        const char *f, *proste, *istotne, *postac;
-    };
-    const Przypadek przypadki[] = {
-        {"A+bC", "bC,A", "bC+A", "bC+A"},
-        {"AB+aC+BC", "aC,BC,AB", "aC+AB", "aC+AB"}, // a redundant prime left after the sweeps
-        {"A+a", "", "1", "1"},
-        {"0,1,2,3", "", "1", "1"},
-        {"+B", "", "1", "1"},
-    };
-    for (const auto& p : przypadki) {
-        auto w = Uruchom(p.f);
-        EXPECT_EQ(w.ProsteImplikanty, p.proste) << p.f;
-        EXPECT_EQ(w.ImplikantyIstotne, p.istotne) << p.f;
-        EXPECT_EQ(w.PostacieMinimalne, Postacie{p.postac}) << p.f;
-    }
-}
-
-TEST(wybor_postaci_test, cyclic_function_keeps_both_covers_in_search_order) {
-    auto w = Uruchom("0,1,2,5,6,7");
-    EXPECT_EQ(w.ProsteImplikanty, "ab,ac,bC,Bc,AC,AB");
-    EXPECT_EQ(w.ImplikantyIstotne, "");
-    EXPECT_EQ(w.DolnaGranica, 6);
-    EXPECT_EQ(w.PostacieMinimalne, (Postacie{"ab+Bc+AC", "bC+AB+ac"}));
-    EXPECT_EQ(w.NajlepszaDlugosc, 9); // three rows of two letters and "+"
-}
 
 TEST(wybor_postaci_test, a_search_adds_its_stage_and_labels_report_the_best_cover) {
     testy::Zapis z;
@@ -69,4 +41,14 @@ TEST(wybor_postaci_test, short_covers_below_the_estimate_are_still_found) {
     ASSERT_EQ(literalnie.PostacieMinimalne.size(), 1u);
     const std::string& q = literalnie.PostacieMinimalne[0];
     EXPECT_EQ(PoliczLitery(q) + PoliczGrupy(q), 70);
+}
+
+TEST(wybor_postaci_test, verification_names_what_a_form_misses_or_adds) {
+    EXPECT_EQ(SprawdzPostac("B", "AB", {0, 1, 3}).value_or(""), "minterm 0 nie jest pokryty");
+    EXPECT_EQ(SprawdzPostac("b+B", "AB", {0, 1, 3}).value_or(""),
+              "składnik b obejmuje minterm 2, którego funkcja nie ma");
+    EXPECT_FALSE(SprawdzPostac("A", "AB", {2}, {3})); // a don't-care may be covered
+    EXPECT_EQ(SprawdzPostac("1", "AB", {0, 1}, {2}).value_or(""),
+              "postać 1, a funkcja nie jest stale prawdziwa");
+    EXPECT_FALSE(SprawdzPostac("1", "AB", {0, 1}, {2, 3}));
 }

@@ -32,7 +32,7 @@ enum Stadium { Kanoniczny, Tablice, Wybor, IleStadiow };
 // and at every poll after it, as the window and vyn-cli do, and optionally as soon as the
 // minimal-form stage begins (then no search runs).
 struct Licznik : ObserwatorPrzebiegu {
-    FlagaPrzerwania* Flaga = nullptr;
+    FlagaPrzerwania Flaga;
     std::size_t Przy = 0;
     bool PrzedWyborem = false;
     Stadium Biezacy = Kanoniczny;
@@ -60,7 +60,7 @@ struct Licznik : ObserwatorPrzebiegu {
         if (!Zatrzymano)
             OdpytaniaPrzedZatrzymaniem = Odpytania;
         Zatrzymano = true;
-        Flaga->Ustaw();
+        Flaga.Ustaw();
     }
 };
 
@@ -101,18 +101,10 @@ std::vector<Przypadek> Przypadki() {
     };
 }
 
-struct Przebieg {
-    WynikMinimalizacji Wynik;
-    Licznik Obserwator;
-};
-
-void Uruchom(const Przypadek& p, std::size_t przy, bool przedWyborem, Przebieg& r) {
+// A run of the case with the ascending encoding; `o` stops it as set.
+WynikMinimalizacji Uruchom(const Przypadek& p, Licznik& o) {
     const auto k = UstalKodowanie(TrybKodowania::Rosnaco, p.Funkcja, p.Dziesietny, "");
-    FlagaPrzerwania flaga;
-    r.Obserwator.Flaga = &flaga;
-    r.Obserwator.Przy = przy;
-    r.Obserwator.PrzedWyborem = przedWyborem;
-    r.Wynik = Minimalizuj({p.Funkcja, p.Dziesietny, k.Kodowanie}, r.Obserwator, flaga);
+    return Minimalizuj({p.Funkcja, p.Dziesietny, k.Kodowanie}, o, o.Flaga);
 }
 
 std::size_t SumaTablic(const WynikMinimalizacji& w) {
@@ -127,34 +119,35 @@ class Zatrzymanie : public ::testing::TestWithParam<Przypadek> {};
 TEST_P(Zatrzymanie, every_stage_polls_within_its_budget_and_a_stop_at_any_poll_ends_the_run) {
     const Przypadek& p = GetParam();
     // Up to the minimal-form stage, unstopped.
-    Przebieg pelny;
-    Uruchom(p, 0, true, pelny);
-    const Licznik& o = pelny.Obserwator;
-    ASSERT_FALSE(pelny.Wynik.KanonicznaLiterowa.empty());
-    ASSERT_EQ(pelny.Wynik.Szczegoly.size(), pelny.Wynik.Kodowanie.size());
+    Licznik o;
+    o.PrzedWyborem = true;
+    const auto pelny = Uruchom(p, o);
+    ASSERT_FALSE(pelny.KanonicznaLiterowa.empty());
+    ASSERT_EQ(pelny.Szczegoly.size(), pelny.Kodowanie.size());
     for (int e : {Kanoniczny, Tablice})
         EXPECT_LE(o.Najwiecej[e], Luz) << "stage " << e;
     // Each term expanded or read counts once at least, each table term once per pass.
     EXPECT_GE(o.Razem[Kanoniczny], p.Rozwiniecie);
-    EXPECT_GE(o.Razem[Tablice], SumaTablic(pelny.Wynik));
+    EXPECT_GE(o.Razem[Tablice], SumaTablic(pelny));
     EXPECT_GE(o.Polls[Kanoniczny], p.Rozwiniecie / Luz);
     const std::size_t polls = o.OdpytaniaPrzedZatrzymaniem;
     ASSERT_GT(polls, 2u);
 
-    const auto mintermy = MintermyFunkcji(p.Funkcja, p.Dziesietny, pelny.Wynik.Kodowanie);
+    const auto mintermy = MintermyFunkcji(p.Funkcja, p.Dziesietny, pelny.Kodowanie);
     for (std::size_t przy : {std::size_t{1}, std::size_t{2}, polls / 3, 2 * polls / 3, polls}) {
-        Przebieg r;
-        Uruchom(p, przy, true, r);
-        const WynikMinimalizacji& w = r.Wynik;
+        Licznik r;
+        r.Przy = przy;
+        r.PrzedWyborem = true;
+        const auto w = Uruchom(p, r);
         SCOPED_TRACE("stop at poll " + std::to_string(przy) + " of " + std::to_string(polls));
         EXPECT_TRUE(w.Przerwano);
         EXPECT_EQ(w.Stan, StanPrzebiegu::Zakonczony);
         // Ends at the poll that saw the flag: at most the work left before the next one.
-        EXPECT_LE(r.Obserwator.PracaPoZatrzymaniu, Luz);
+        EXPECT_LE(r.PracaPoZatrzymaniu, Luz);
         // A canonical form is the whole one or none.
         if (!w.KanonicznaLiterowa.empty()) {
-            EXPECT_EQ(w.KanonicznaLiterowa, pelny.Wynik.KanonicznaLiterowa);
-            EXPECT_EQ(w.KanonicznaDziesietna, pelny.Wynik.KanonicznaDziesietna);
+            EXPECT_EQ(w.KanonicznaLiterowa, pelny.KanonicznaLiterowa);
+            EXPECT_EQ(w.KanonicznaDziesietna, pelny.KanonicznaDziesietna);
         } else {
             EXPECT_TRUE(w.KanonicznaDziesietna.empty());
             EXPECT_TRUE(w.Szczegoly.empty());
@@ -192,9 +185,7 @@ TEST(zatrzymanie_test, chart_and_ordering_poll_within_their_budget_and_stop_at_a
         wpisy += std::size_t{1} << Jedynki(m);
 
     auto istotne = [&](Licznik& o, WynikIstotnych& w) {
-        FlagaPrzerwania flaga;
-        o.Flaga = &flaga;
-        Odpytywanie odp(o, flaga);
+        Odpytywanie odp(o, o.Flaga);
         EXPECT_FALSE(UsunIstotne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy, k, w, &odp));
         return w.Przerwano ? std::nullopt : UporzadkujWiersze(w.Rdzen, 13, odp);
     };

@@ -8,22 +8,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 using namespace vyn;
 
 namespace {
 
-// Presses keys: capitals are letter keys, small letters the same keys with
-// Shift, digits the main keyboard's, ' ' the space bar; '#d' a keypad digit,
-// '&' keypad plus, '.' keypad comma,
-// '<' '>' arrows, '^' Home, '$' End, '~' Backspace, '!' Delete, '|' up, '@'
-// Ctrl, '%' Caps Lock.
+// Presses keys: capitals are letter keys, small letters the same keys with Shift, digits the
+// main keyboard's, ' ' the space bar; '#d' a keypad digit, '&' keypad plus, '.' keypad comma,
+// '<' '>' arrows, '^' Home, '$' End, '~' Backspace, '!' Delete, '|' up, '@' Ctrl, '%' Caps Lock,
+// ';' the semicolon key, '\n' Enter.
 WynikKlawisza Wpisz(StanEdytora& s, const std::string& klawisze) {
-    static const std::string Znaki = "&.<>^$~!|@%";
-    static const int Kody[] = {Klawisz::NumPlus,   Klawisz::NumPrzecinek, Klawisz::Lewo,
-                               Klawisz::Prawo,     Klawisz::Home,         Klawisz::End,
-                               Klawisz::Backspace, Klawisz::Delete,       Klawisz::Gora,
-                               Klawisz::Ctrl,      Klawisz::CapsLock};
+    static const std::string Znaki = "&.<>^$~!|@%;\n";
+    static const int Kody[] = {
+        Klawisz::NumPlus,  Klawisz::NumPrzecinek, Klawisz::Lewo,   Klawisz::Prawo, Klawisz::Home,
+        Klawisz::End,      Klawisz::Backspace,    Klawisz::Delete, Klawisz::Gora,  Klawisz::Ctrl,
+        Klawisz::CapsLock, Klawisz::Srednik,      Klawisz::Enter};
     WynikKlawisza w;
     for (std::size_t i = 0; i < klawisze.size(); ++i) {
         const char c = klawisze[i];
@@ -49,6 +49,9 @@ struct Wiersz {
     bool Przewijanie = false; // the scrolling flag set before the keys
     int PrzewijaniePo = N;    // 0 or 1: the flag after them
 };
+
+const std::string Obie1Tekst = "Liczba 1 jest i w funkcji, i wśród stanów obojętnych";
+const char* const Obie1 = Obie1Tekst.c_str();
 
 const std::string Dlugi = "AB CD EF GH IJ KL MN OP QR ST UV WX YZ AB CDE"; // 45 characters
 
@@ -105,6 +108,40 @@ const Wiersz Wiersze[] = {
     {"A@", "A", N, N, KomunikatCtrl},
     {"A%", "A", N, N, KomunikatCapsLock},
     {"A%!", "A", N, N, ""},
+    // Backspace keeps the text well formed (both found by fuzzing the editor): a group deleted
+    // down to nothing takes its separator along, and a "+" between groups sharing a letter stays.
+    {"A B C<<~", "A+C", 1, N, ""},
+    {"1 2 3<<~", "1,3", 1, N, ""},
+    {"AB c DE<<<~", "AB+DE", 2, N, ""},
+    {"A B<<~", "+B", 0, N, ""},
+    {"A B~", "A+", 2, N, ""},
+    {"AB cd<<~", "ABcd", 2, N, ""},
+    {"12 34<<~", "1234", 2, N, ""},
+    {"aBZ z<~", "aBZ+z", 4, N, KomunikatPowtorzenie},
+    // One ";" starts the don't-care part; the slips around it are refused.
+    {";", "", N, N, KomunikatSrednikNaPoczatku},
+    {"0,1;3", "0,1;3", N, N, ""},
+    {"0,1;3;", "0,1;3", N, N, KomunikatDrugiSrednik},
+    {"0,1,;", "0,1,;", N, N, ""}, // the function may end with a separator
+    {"1;,", "1;", N, N, ""},      // no separator right after ";"
+    {"1,3<<;", "1,3", N, N, KomunikatSrednikSeparator},
+    {"0,1;1,", "0,1;1", N, N, Obie1},        // ended by a separator: refused
+    {"0,1;1\n", "0,1;1", N, N, Obie1},       // and by Enter
+    {"0,1;12,", "0,1;12,", N, N, ""},        // a longer number is not the same
+    {"0,2;1<<,1\n", "0,2,1;1", N, N, Obie1}, // the other way round
+    {"31,3<<<;", "31,3", N, N, "Liczba 3 jest i w funkcji, i wśród stanów obojętnych"},
+    {"^1;0", "1;0", N, N, ""}, // Home in a one-character text, then ";" after it
+    {"0,1;67108864,", "0,1;67108864", N, N, KomunikatZakresu},
+    {"AB+aC;BA+", "AB+aC;BA", N, N, "Grupa AB jest i w funkcji, i wśród stanów obojętnych"},
+    {"AB;A", "AB;A", N, N, ""}, // a new group after ";"
+    {"AB;AA", "AB;A", N, N, KomunikatPowtorzenie},
+    {"AB;bA<<~", "AB;bA", N, N, KomunikatPowtorzenie}, // deleting ";" would join AB and bA
+    {"AB;C<~", "ABC", N, N, ""},
+    {"0,1;3~", "0,1;", N, N, ""},
+    {"1;3<<~", "1;3", N, N, KomunikatSrednikNaPoczatku}, // the function part never empties
+    {"0,1;3,4<<~", "0,1;4", N, N, ""},                   // the number goes with its separator
+    {"0,1;3<<~", "0,;3", N, N, ""},
+    {"0,1<;", "0,;1", N, N, ""}, // ";" splits a typed text
 };
 
 } // namespace
@@ -131,11 +168,10 @@ TEST(okno_edytor_test, key_sequences_leave_the_text_cursor_and_view_as_their_rul
         if (w.PrzewijaniePo != N) {
             EXPECT_EQ(s.TrybPrzewijania, w.PrzewijaniePo == 1);
         }
-        // What holds after any keys: cursor column, letter count, notation.
+        // What holds after any keys: cursor column, the count of the function part, notation.
         EXPECT_EQ(s.KolumnaKursora, s.PozycjaKursora + s.PrzesuniecieWidoku);
         EXPECT_LE(s.KolumnaKursora, s.SzerokoscWidoku);
-        EXPECT_EQ(s.IloscLiter, std::count_if(s.Funkcja.begin(), s.Funkcja.end(),
-                                              [](char c) { return c != '+' && c != ','; }));
+        EXPECT_EQ(s.IloscLiter, IloscZnakow(PodzielFunkcje(s.Funkcja).Wymagana));
         if (!s.Funkcja.empty()) {
             EXPECT_EQ(s.TrybDziesietny,
                       s.Funkcja.find_first_of("0123456789,") != std::string::npos);
@@ -151,82 +187,44 @@ TEST(okno_edytor_test, shift_does_not_matter_for_digits_and_backspace_to_empty_f
     StanEdytora s;
     Wpisz(s, "A b~~");
     auto w = Wpisz(s, "~");
-    EXPECT_TRUE(w.WyczyscNotacje);
-    EXPECT_TRUE(w.Przebuduj);
+    EXPECT_TRUE(w.WyczyscNotacje && w.Przebuduj);
     w = Wpisz(s, "~"); // at position 0: nothing at all
-    EXPECT_FALSE(w.Rysuj);
-    EXPECT_FALSE(w.WyczyscNotacje);
+    EXPECT_FALSE(w.Rysuj || w.WyczyscNotacje);
     EXPECT_EQ(Wpisz(s, "3").Notacja, true);
     EXPECT_TRUE(s.TrybDziesietny);
+    EXPECT_FALSE(Wpisz(s, " 4").Minimalizuj); // only Enter asks for a run
+    EXPECT_TRUE(Wpisz(s, "\n").Minimalizuj);
 }
 
+// A press puts the cursor on the nearest boundary within the text (halves to the even one);
+// one beyond the last whole cell scrolls the view to the cursor.
 TEST(okno_edytor_test, a_mouse_press_puts_the_cursor_on_the_nearest_boundary_in_the_text) {
     StanEdytora s;
     Wpisz(s, "ABCD");
-    EXPECT_TRUE(UmiescKursor(s, 2 * 12 + 5, 12)); // left half of the third cell
-    EXPECT_EQ(s.PozycjaKursora, 2);
-    EXPECT_EQ(s.KolumnaKursora, 2);
-    EXPECT_TRUE(UmiescKursor(s, 30, 12)); // 2.5 cells: halves go to the even boundary
-    EXPECT_EQ(s.PozycjaKursora, 2);
-    EXPECT_TRUE(UmiescKursor(s, 18, 12)); // 1.5 cells
-    EXPECT_EQ(s.PozycjaKursora, 2);
-    EXPECT_FALSE(UmiescKursor(s, 5 * 12, 12)); // right of the last character
-    EXPECT_EQ(s.PozycjaKursora, 2);
-    EXPECT_TRUE(UmiescKursor(s, 3, 1)); // any cell width will do, down to one pixel
-    EXPECT_EQ(s.PozycjaKursora, 3);
-    EXPECT_FALSE(UmiescKursor(s, 3, 0));
-    EXPECT_TRUE(UmiescKursor(s, 2 * 12, 12));
-
+    const std::tuple<int, int, bool, int> naciski[] = {
+        {2 * 12 + 5, 12, true, 2}, // left half of the third cell
+        {30, 12, true, 2},         // 2.5 cells
+        {18, 12, true, 2},         // 1.5 cells
+        {5 * 12, 12, false, 2},    // right of the last character
+        {3, 1, true, 3},           // any cell width will do, down to one pixel
+        {3, 0, false, 3},          {2 * 12, 12, true, 2},
+    };
+    for (const auto& [x, komorka, przyjety, pozycja] : naciski) {
+        EXPECT_EQ(UmiescKursor(s, x, komorka), przyjety) << x;
+        EXPECT_EQ(s.PozycjaKursora, pozycja) << x;
+        EXPECT_EQ(s.KolumnaKursora, pozycja) << x;
+    }
     s.PrzesuniecieWidoku = -2; // two characters hidden at the left
     s.KolumnaKursora = 0;
     EXPECT_TRUE(UmiescKursor(s, 0, 12));
     EXPECT_EQ(s.PozycjaKursora, 2);
     EXPECT_FALSE(UmiescKursor(s, 3 * 12, 12)); // would be after a 5th character
-}
 
-TEST(okno_edytor_test, a_press_beyond_the_last_whole_cell_scrolls_the_view_to_the_cursor) {
-    StanEdytora s;
-    s.SzerokoscWidoku = 3;
-    Wpisz(s, "ABCD");
-    Wpisz(s, "^");
-    ASSERT_TRUE(UmiescKursor(s, 4 * 12, 12)); // boundary 4 lies beyond the 3-cell view
-    EXPECT_EQ(s.PozycjaKursora, 4);
-    EXPECT_EQ(s.KolumnaKursora, 3);
-    EXPECT_EQ(s.PrzesuniecieWidoku, -1); // drawn where the next key inserts
-}
-
-// Backspace keeps the text well formed (both found by fuzzing the editor): a
-// group deleted down to nothing takes its separator along, and a "+" between
-// groups sharing a letter stays.
-TEST(okno_edytor_test, backspace_never_leaves_two_separators_or_joins_groups_sharing_a_letter) {
-    struct Przypadek {
-        const char* klawisze;
-        int wLewo; // cursor moved left from the end before Backspace
-        const char* zostaje;
-        int pozycja;
-    };
-    for (const auto& p : {Przypadek{"A B C", 2, "A+C", 1}, Przypadek{"1 2 3", 2, "1,3", 1},
-                          Przypadek{"AB c DE", 3, "AB+DE", 2}, Przypadek{"A B", 2, "+B", 0},
-                          Przypadek{"A B", 0, "A+", 2}, Przypadek{"AB cd", 2, "ABcd", 2},
-                          Przypadek{"12 34", 2, "1234", 2}}) {
-        StanEdytora s;
-        Wpisz(s, p.klawisze);
-        for (int i = 0; i < p.wLewo; ++i)
-            Wpisz(s, "<");
-        const auto w = Wpisz(s, "~");
-        EXPECT_EQ(s.Funkcja, p.zostaje) << p.klawisze;
-        EXPECT_EQ(s.PozycjaKursora, p.pozycja) << p.klawisze;
-        EXPECT_EQ(s.KolumnaKursora, s.PozycjaKursora + s.PrzesuniecieWidoku);
-        EXPECT_TRUE(w.Przebuduj);
-        EXPECT_EQ(w.Komunikat, "");
-    }
-    StanEdytora s;
-    Wpisz(s, "aBZ z");
-    Wpisz(s, "<");
-    const auto w = Wpisz(s, "~");
-    EXPECT_EQ(w.Komunikat, KomunikatPowtorzenie);
-    EXPECT_FALSE(w.Przebuduj);
-    EXPECT_EQ(s.Funkcja, "aBZ+z");
-    EXPECT_EQ(s.PozycjaKursora, 4);
-    EXPECT_EQ(s.IloscLiter, 4);
+    StanEdytora w;
+    w.SzerokoscWidoku = 3;
+    Wpisz(w, "ABCD^");
+    ASSERT_TRUE(UmiescKursor(w, 4 * 12, 12)); // boundary 4 lies beyond the 3-cell view
+    EXPECT_EQ(w.PozycjaKursora, 4);
+    EXPECT_EQ(w.KolumnaKursora, 3);
+    EXPECT_EQ(w.PrzesuniecieWidoku, -1); // drawn where the next key inserts
 }
