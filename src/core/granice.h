@@ -22,4 +22,8 @@ inline constexpr std::size_t MaksPojemnosc = 50000000;
 // Equivalent minimal forms kept by one run; further forms of the same cost are only counted.
 inline constexpr std::size_t MaksPostaci = 1000;
 
+// Not a limit but a setting of the listing of forms: relaxations solved without a form
+// recorded, after which each branch the relaxation does not cut is settled exactly.
+inline constexpr std::size_t ProgDokladnegoCiecia = 32;
+
 } // namespace vyn

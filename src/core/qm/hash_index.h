@@ -24,7 +24,6 @@ class HashIndex {
         size_ = 0;
     }
 
-
     // The position stored for `key`, or Missing.
     std::uint32_t find(std::uint64_t key) const {
         std::size_t i = slot(key);

@@ -1,8 +1,8 @@
 // Building the encoding and checking the order typed in the encoding dialog.
 #include "qm/kodowanie.h"
 
-#include "text/funkcja.h"
 #include "granice.h"
+#include "text/funkcja.h"
 
 #include <algorithm>
 #include <array>

@@ -294,8 +294,9 @@ class GaleziePl : public UkladPokrycia {
   public:
     GaleziePl(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
               const std::vector<int>& koszt, const std::function<bool()>& przerwac,
-              const PostepPokrycia& postep)
-        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac), postep_(postep) {}
+              const PostepPokrycia& postep, int odciecie)
+        : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac), postep_(postep),
+          odciecie_(odciecie) {}
 
     NajtanszePokrycie Uruchom() {
         NajtanszePokrycie wynik;
@@ -318,6 +319,11 @@ class GaleziePl : public UkladPokrycia {
             najlepszy_ += Koszt(r);
         najlepsze_ = pierwsze;
         std::sort(najlepsze_.begin(), najlepsze_.end());
+        if (odciecie_ > 0 && najlepszy_ >= odciecie_) {
+            // Not wanted: the cut-off stands in for it, so only cheaper covers are kept.
+            najlepszy_ = odciecie_;
+            najlepsze_.clear();
+        }
         if (postep_)
             postep_(najlepsze_, najlepszy_, 0);
 
@@ -329,7 +335,7 @@ class GaleziePl : public UkladPokrycia {
             Popraw(zachlanne);
             Nowe(zachlanne);
         }
-        if (mozliwe && cl_ > 0 && !przerwano_) {
+        if (mozliwe && cl_ > 0 && !przerwano_ && !Znaleziony()) {
             lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
             suma_.assign(static_cast<std::size_t>(nl_) * 2, 0.0);
             ile_.assign(static_cast<std::size_t>(nl_) * 2, 0);
@@ -337,6 +343,11 @@ class GaleziePl : public UkladPokrycia {
         }
         wynik.Przerwano = przerwano_;
         wynik.Dokladny = !przerwano_;
+        if (odciecie_ > 0) {
+            wynik.Koszt = najlepsze_.empty() ? 0 : najlepszy_;
+            wynik.Wiersze = najlepsze_;
+            return wynik;
+        }
         if (wynik.Dokladny && najlepszy_ > 0)
             PodniesGranice(najlepszy_);
         wynik.Koszt = najlepszy_;
@@ -468,6 +479,9 @@ class GaleziePl : public UkladPokrycia {
             postep_(najlepsze_, najlepszy_, std::min(granica_, najlepszy_));
     }
 
+    // A cover below the cut-off ends the search.
+    bool Znaleziony() const { return odciecie_ > 0 && najlepszy_ < odciecie_; }
+
     void PodniesGranice(int g) {
         if (najlepszy_ > 0)
             g = std::min(g, najlepszy_);
@@ -542,7 +556,7 @@ class GaleziePl : public UkladPokrycia {
             otwarte.push_back(std::move(w));
             std::push_heap(otwarte.begin(), otwarte.end(), Pozniej{});
         };
-        while ((nastepny || !otwarte.empty()) && !przerwano_) {
+        while ((nastepny || !otwarte.empty()) && !przerwano_ && !Znaleziony()) {
             Otwarty w;
             if (nastepny && (otwarte.empty() || Zanurz(*nastepny, otwarte.front()))) {
                 if (!otwarte.empty())
@@ -750,6 +764,7 @@ class GaleziePl : public UkladPokrycia {
 
     const std::function<bool()>& przerwac_;
     const PostepPokrycia& postep_;
+    int odciecie_ = 0; // > 0: only a cover cheaper than this is wanted
     int kosztStaly_ = 0;
     std::vector<int> stale_; // rows forced at the root
     int cl_ = 0, wl_ = 0, nl_ = 0;
@@ -772,13 +787,13 @@ class GaleziePl : public UkladPokrycia {
 NajtanszePokrycie ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny,
                                           int slowa, const std::vector<int>& koszt,
                                           const std::function<bool()>& przerwac,
-                                          const PostepPokrycia& postep) {
+                                          const PostepPokrycia& postep, int odciecie) {
     if (koszt.empty()) {
         NajtanszePokrycie wynik;
         wynik.Dokladny = kolumny == 0;
         return wynik;
     }
-    GaleziePl g(wiersze, kolumny, slowa, koszt, przerwac, postep);
+    GaleziePl g(wiersze, kolumny, slowa, koszt, przerwac, postep, odciecie);
     return g.Uruchom();
 }
 

@@ -27,10 +27,12 @@ struct NajtanszePokrycie {
 using PostepPokrycia = std::function<void(const std::vector<int>&, int, int)>;
 
 // Rows are bit sets of `slowa` 64-bit words over `kolumny` columns, one after another;
-// `przerwac` is polled at every node and every few simplex iterations.
+// `przerwac` is polled at every node and every few simplex iterations. With `odciecie` > 0
+// only a cover cheaper than it is wanted, and the first one found ends the search; Koszt 0 with
+// Dokladny then says that none exists.
 NajtanszePokrycie ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny,
                                           int slowa, const std::vector<int>& koszt,
                                           const std::function<bool()>& przerwac,
-                                          const PostepPokrycia& postep = {});
+                                          const PostepPokrycia& postep = {}, int odciecie = 0);
 
 } // namespace vyn

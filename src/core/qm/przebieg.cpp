@@ -44,9 +44,9 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
     // across stage boundaries.
     Odpytywanie odpytywanie(obserwator, flaga);
     KanonicznaZObojetnymi obie;
-    if (auto blad = TworzKanonicznaZObojetnymi(zadanie.Funkcja, zadanie.TrybDziesietny,
-                                               zadanie.Kodowanie, obie, &odpytywanie,
-                                               zadanie.Pojemnosc)) {
+    if (auto blad =
+            TworzKanonicznaZObojetnymi(zadanie.Funkcja, zadanie.TrybDziesietny, zadanie.Kodowanie,
+                                       obie, &odpytywanie, zadanie.Pojemnosc)) {
         wynik.Stan = StanPrzebiegu::Odrzucony;
         wynik.Komunikat = *blad;
         return wynik;
@@ -124,9 +124,9 @@ WynikMinimalizacji Minimalizuj(const ZadanieMinimalizacji& zadanie, ObserwatorPr
 
     obserwator.Etap(EtapMinimalna);
     obserwator.PrzetworzZdarzenia();
-    WynikWyboru wybor =
-        WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy,
-                                 zadanie.Kodowanie, obserwator, flaga, true, zadanie.MaksPostaci);
+    WynikWyboru wybor = WybierzPostacieMinimalne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy,
+                                                 zadanie.Kodowanie, obserwator, flaga, true,
+                                                 zadanie.MaksPostaci, zadanie.ProgDokladnych);
     if (wybor.Blad) {
         wynik.Stan = StanPrzebiegu::Odrzucony;
         wynik.Komunikat = *wybor.Blad;

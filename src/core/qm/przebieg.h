@@ -21,6 +21,8 @@ struct ZadanieMinimalizacji {
     bool TrybDziesietny = false;
     std::string Kodowanie; // the letters confirmed for the run, most significant first
     std::size_t MaksPostaci = vyn::MaksPostaci; // forms kept; tests lower it
+    // Relaxations without a form before the listing settles branches exactly; tests set 0.
+    std::size_t ProgDokladnych = ProgDokladnegoCiecia;
     // Places per auxiliary table and minterms of the canonical form (raised by the user).
     std::size_t Pojemnosc = PojemnoscTablicy;
 };

@@ -323,10 +323,52 @@ class Szukanie {
             for (int p = r + 1; p < n_; ++p)
                 if (lp_->Wartosci()[p] > 1e-9)
                     punkt.emplace_back(p, lp_->Wartosci()[p]);
-            return CalaGranica(lp_->Wartosc()) <= zapas;
+            if (CalaGranica(lp_->Wartosc()) > zapas)
+                return false;
+            return ++bezPostaci_ <= k_.ProgDokladnych || ZmiesciDokladnie(r, zapas, punkt);
         case LpPokrycia::Wynik::Blad:
             break;
         }
+        return true;
+    }
+
+    // Whether the columns in `niepokryte_` have a cover within `zapas` by the rows after r,
+    // by the branch and bound. The least cost is known, so such a cover costs exactly
+    // `zapas`; its rows are kept as the point for the children.
+    bool ZmiesciDokladnie(int r, int zapas, std::vector<std::pair<int, double>>& punkt) {
+        std::vector<int> numer(static_cast<std::size_t>(c_), -1);
+        int kolumny = 0;
+        DlaBitow(niepokryte_.data(),
+                 [&](int c) { numer[static_cast<std::size_t>(c)] = kolumny++; });
+        const int slowa = (kolumny + 63) / 64;
+        std::vector<Slowo> wiersze;
+        std::vector<int> koszty, pozycje;
+        for (int p = r + 1; p < n_; ++p) {
+            std::vector<Slowo> w(static_cast<std::size_t>(slowa), 0);
+            bool pokrywa = false;
+            const Slowo* wp = Wiersz(p);
+            for (int s = 0; s < w_; ++s)
+                for (Slowo x = wp[s] & niepokryte_[static_cast<std::size_t>(s)]; x; x &= x - 1) {
+                    Ustaw(w.data(), numer[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
+                    pokrywa = true;
+                }
+            if (!pokrywa)
+                continue;
+            wiersze.insert(wiersze.end(), w.begin(), w.end());
+            koszty.push_back(koszt_[static_cast<std::size_t>(p)]);
+            pozycje.push_back(p);
+        }
+        const NajtanszePokrycie dokladne =
+            ZnajdzNajtanszePokrycie(wiersze, kolumny, slowa, koszty, k_.Przerwac, {}, zapas + 1);
+        if (dokladne.Przerwano) {
+            wynik_.Przerwano = true;
+            return false;
+        }
+        if (dokladne.Koszt == 0)
+            return false;
+        punkt.clear();
+        for (int i : dokladne.Wiersze)
+            punkt.emplace_back(pozycje[static_cast<std::size_t>(i)], 1.0);
         return true;
     }
 
@@ -515,6 +557,7 @@ class Szukanie {
             t += litery_[static_cast<std::size_t>(wierszPoziomu_[static_cast<std::size_t>(d)])];
             t.push_back('+');
         }
+        bezPostaci_ = 0;
         const bool nowyNajlepszy = najlepsza_ == 0 || koszt < najlepsza_;
         if (nowyNajlepszy || !etykietyUstawione_) {
             etykietyUstawione_ = true;
@@ -556,8 +599,9 @@ class Szukanie {
     std::vector<std::vector<std::pair<int, double>>> punkty_;
     std::vector<double> pokrycie_;
     std::vector<std::pair<int, double>> naprawiony_;
-    int odLp_ = 0;    // the model's rows before this position are fixed out
-    int granica_ = 0; // proven bound on the core's least cost
+    int odLp_ = 0;               // the model's rows before this position are fixed out
+    std::size_t bezPostaci_ = 0; // relaxations solved since the last form recorded
+    int granica_ = 0;            // proven bound on the core's least cost
     int kosztIstotnych_ = 0;
     int pokazany_ = 0; // the cost the labels show
     std::vector<Slowo> niepokryte_;

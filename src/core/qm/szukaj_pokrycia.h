@@ -6,7 +6,8 @@
 // and "+": letters plus groups. Every cover of the best cost is recorded in the order met.
 // Two cuts save work without changing what is recorded: a branch in which some column can
 // no longer be covered, and a branch whose cost plus a lower bound on the rows it still
-// needs exceeds the best cost.
+// needs exceeds the best cost. Where the bound is loose and the search meets no form for
+// long, each branch is settled exactly before it is entered.
 #pragma once
 
 #include "granice.h"
@@ -42,6 +43,9 @@ struct KontekstSzukania {
     std::function<void(int, int)> Oszacowanie; // best whole-form cost and bound, as they improve
     bool Przycinaj = true; // apply the two cuts (tests compare with and without)
     std::size_t MaksPostaci = vyn::MaksPostaci;
+    // Relaxations solved with no form recorded, after which a branch the relaxation does not
+    // cut is settled by the branch and bound: whether any cover of it fits the least cost.
+    std::size_t ProgDokladnych = ProgDokladnegoCiecia;
 };
 
 WynikSzukania SzukajPokrycia(const RdzenPokryc& rdzen, const KontekstSzukania& kontekst);

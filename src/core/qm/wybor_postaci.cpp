@@ -85,7 +85,7 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
                                      const std::vector<std::uint32_t>& mintermy,
                                      std::string_view kodowanie, ObserwatorPrzebiegu& obserwator,
                                      FlagaPrzerwania& flaga, bool przycinaj,
-                                     std::size_t maksPostaci) {
+                                     std::size_t maksPostaci, std::size_t progDokladnych) {
     WynikWyboru wynik;
     Odpytywanie odpytywanie(obserwator, flaga);
     for (std::size_t i = 0; i < prosteWartosci.size(); ++i) {
@@ -170,6 +170,7 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
         kontekst.Oszacowanie = oszacowanie;
         kontekst.Przycinaj = przycinaj;
         kontekst.MaksPostaci = maksPostaci;
+        kontekst.ProgDokladnych = progDokladnych;
         WynikSzukania szukanie = SzukajPokrycia(istotne.Rdzen, kontekst);
         for (std::string& reszta : szukanie.Reszty)
             wynik.PostacieMinimalne.Dodaj(std::move(reszta));

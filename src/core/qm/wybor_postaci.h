@@ -34,6 +34,7 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
                                      const std::vector<std::uint32_t>& mintermy,
                                      std::string_view kodowanie, ObserwatorPrzebiegu& obserwator,
                                      FlagaPrzerwania& flaga, bool przycinaj = true,
-                                     std::size_t maksPostaci = MaksPostaci);
+                                     std::size_t maksPostaci = MaksPostaci,
+                                     std::size_t progDokladnych = ProgDokladnegoCiecia);
 
 } // namespace vyn

@@ -88,6 +88,7 @@ TEST_P(roznicowy_test, runs_keep_every_property_and_equal_the_literal_rules) {
                                  : LosowaLiterowa(los, r, l);
         z.TrybDziesietny = r.Dziesietny;
         z.MaksPostaci = los() % 4 == 0 ? 1 + los() % 3 : MaksPostaci;
+        z.ProgDokladnych = proba % 2 ? ProgDokladnegoCiecia : 0; // every branch settled exactly
         // Small functions poll a few times only: stop at one of the first polls.
         const int przerwijPo = los() % 6 == 0 ? static_cast<int>(los() % 6) : -1;
         SCOPED_TRACE(z.Funkcja + " over " + z.Kodowanie + ", forms kept " +
