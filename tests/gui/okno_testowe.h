@@ -1,5 +1,4 @@
-// Helpers of the GUI tests: a program with its main window shown, a function put in place, keys
-// typed, runs started and read, and the message boxes answered.
+// GUI test helpers: the program on show, a function set, keys typed, runs read, boxes answered.
 #pragma once
 
 #include "app/form1.h"
@@ -27,8 +26,7 @@ namespace testy {
 // search busy for minutes, while a first cover is known at once.
 inline const std::string FunkcjaDluga = [] {
     std::string t;
-    std::uint32_t x = 2026;
-    for (int m = 0; m < 1024; ++m)
+    for (std::uint32_t m = 0, x = 2026; m < 1024; ++m)
         if (((x = x * 1664525u + 1013904223u) >> 16) % 4 != 0) // the same function everywhere
             t += (t.empty() ? "" : ",") + std::to_string(m);
     return t;
@@ -65,10 +63,6 @@ inline void UstawFunkcje(vyn::gui::TForm1* f, const std::string& tekst, bool dzi
     f->RysujFunkcje();
 }
 
-inline vyn::WynikMinimalizacji Wynik(const QSignalSpy& zakonczono) {
-    return zakonczono.last().at(0).value<vyn::WynikMinimalizacji>();
-}
-
 // What is wrong with the forms on show, if anything: each must be exactly the function run.
 inline std::optional<std::string> BladPostaci(vyn::gui::TForm1* f, const std::string& funkcja,
                                               bool dziesietna, const std::string& kodowanie) {
@@ -88,21 +82,16 @@ inline void Minimalizuj(vyn::gui::Program* p) {
 }
 
 // Reads and closes every message box as it appears, as the user would with OK.
-class ZamykaczKomunikatow : public QObject {
+class ZamykaczKomunikatow : public QTimer {
   public:
     QStringList Teksty; // in the order shown
     ZamykaczKomunikatow() {
-        connect(&zegar_, &QTimer::timeout, this, [this] {
-            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                Teksty << m->text();
-                m->accept();
-            }
+        connect(this, &QTimer::timeout, this, [this] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                Teksty << m->text(), m->accept();
         });
-        zegar_.start(5);
+        start(5);
     }
-
-  private:
-    QTimer zegar_;
 };
 
 } // namespace testy
