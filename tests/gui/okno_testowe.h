@@ -22,8 +22,7 @@
 
 namespace testy {
 
-// 768 of the 1024 minterms of 10 variables, a seeded random choice: its cyclic core keeps the
-// search busy for minutes, while a first cover is known at once.
+// About 3/4 of the 1024 minterms of 10 variables, seeded: a search of minutes, a cover at once.
 inline const std::string FunkcjaDluga = [] {
     std::string t;
     for (std::uint32_t m = 0, x = 2026; m < 1024; ++m)
@@ -34,8 +33,7 @@ inline const std::string FunkcjaDluga = [] {
 
 inline std::unique_ptr<vyn::gui::Program> NowyProgram() {
     auto p = std::make_unique<vyn::gui::Program>();
-    p->Form1()->show();
-    p->Form1()->activateWindow();
+    p->Form1()->show(), p->Form1()->activateWindow();
     return p;
 }
 
@@ -46,8 +44,7 @@ inline QString Plik(const QTemporaryDir& katalog, const QString& nazwa, const QB
                                                                                 : QString();
 }
 
-// Types keys into a window: capitals are letter keys, small letters the same keys with Shift,
-// " " the space bar, anything else its own key.
+// Types keys: capitals as letter keys, small letters with Shift, anything else as its own key.
 inline void Wpisz(QWidget* okno, const QString& klawisze) {
     for (QChar c : klawisze) // ' ' is Qt::Key_Space
         QTest::keyClick(okno, Qt::Key(c.toUpper().unicode()),

@@ -47,26 +47,17 @@ class SesjaTest : public QObject {
     QStringList& komunikaty = zamykacz.Teksty; // the message boxes the session met, in order
     QTemporaryDir katalog;
     std::mt19937 los;
-    QStringList dziennik; // the last steps and their draws, for the failure message
+    QStringList dziennik; // the steps taken; the last ones go with a failure
     int krok = 0;
 
-    int Los(int n) {
-        const int r = static_cast<int>(los() % static_cast<unsigned>(n));
-        dziennik.last() += QStringLiteral(" %1").arg(r);
-        return r;
-    }
-    void Zapisz(const QString& co) {
-        dziennik = dziennik.mid(dziennik.size() - 11) << QStringLiteral("%1: %2").arg(krok).arg(co);
-    }
-    QByteArray Opis() const { return dziennik.join(QStringLiteral(" | ")).toUtf8(); }
+    int Los(int n) { return static_cast<int>(los() % static_cast<unsigned>(n)); }
+    QByteArray Opis() const { return dziennik.mid(dziennik.size() - 12).join(" | ").toUtf8(); }
 
     // Offscreen, nothing gives the main window focus back when the progress dialog closes.
     void Aktywuj() {
         QCoreApplication::processEvents();
-        if (QApplication::activeWindow() != f) {
-            f->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(f));
-        }
+        QVERIFY(QApplication::activeWindow() == f ||
+                (f->activateWindow(), QTest::qWaitForWindowActive(f)));
     }
 
     void Klawisz() {
@@ -95,11 +86,8 @@ class SesjaTest : public QObject {
             return;
         const long long przed = *przesuniecie;
         QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(x0, 10));
-        for (int x : {x1, x2}) {
-            QMouseEvent ruch(QEvent::MouseMove, QPointF(x, 10), panel->mapToGlobal(QPointF(x, 10)),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(panel, &ruch);
-        }
+        for (int x : {x1, x2})
+            QTest::mouseMove(panel, QPoint(x, 10)); // with the left button held
         QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(x2, 10));
         // The text follows the pointer, without bounds, and no drag outlives the release.
         SPRAWDZ(*przesuniecie == przed + (x2 - x0));
@@ -141,9 +129,9 @@ class SesjaTest : public QObject {
             {8, &S::Rozmiar, "rozmiar"},  {4, &S::Zoom, "zoom"},  {3, &S::Stepper, "stepper"},
             {2, &S::Otworz, "otwórz"},    {3, &S::Nowa, "nowa"}};
         int r = static_cast<int>(los() % 100u);
-        for (auto [waga, krok, nazwa] : kroki)
+        for (auto [waga, k, nazwa] : kroki)
             if ((r -= waga) < 0)
-                return Zapisz(nazwa), (this->*krok)();
+                return dziennik << QStringLiteral("%1 %2").arg(krok).arg(nazwa), (this->*k)();
     }
 
     void SprawdzOkno() {
@@ -190,10 +178,9 @@ class SesjaTest : public QObject {
              {std::tuple{f->PaintBox2, f->KanonicznaLiterowa, f->ObojetneLiterowo},
               std::tuple{f->PaintBox3, f->KanonicznaDziesietna, f->ObojetneDziesietnie}}) {
             const auto& zp = panel->zawartosc();
-            QVERIFY2(obojetne.isEmpty()
-                         ? zp.Tekst == wymagane && zp.Obojetne == -1
-                         : zp.Tekst == wymagane + u';' + obojetne && zp.Obojetne == wymagane.size(),
-                     Opis() + " | " + zp.Tekst.toUtf8());
+            const bool sa = !obojetne.isEmpty();
+            SPRAWDZ(zp.Tekst == (sa ? wymagane + u';' + obojetne : wymagane) &&
+                    zp.Obojetne == (sa ? wymagane.size() : -1));
         }
 
         // The layout follows the window's size (once the resize has arrived).
@@ -215,7 +202,7 @@ class SesjaTest : public QObject {
         const bool dziesietna = f->TrybDziesietny();
         const int ileStart = start->count(), ileKoniec = koniec->count();
         const auto ileKomunikatow = komunikaty.size();
-        Zapisz(QStringLiteral("przebieg %1").arg(funkcja.c_str()));
+        dziennik << "przebieg " + QString::fromStdString(funkcja);
         const std::function<void()> sposoby[] = {
             [this] { QTest::mouseClick(f->IEButton1, Qt::LeftButton); },
             [this] { QTest::keyClick(f, Qt::Key_Return); },
@@ -235,7 +222,7 @@ class SesjaTest : public QObject {
             SprawdzOkno();
             SPRAWDZ(!f->PrzebiegTrwa() || f->Funkcja() == funkcja);
         }
-        Zapisz(QStringLiteral("przerwij?"));
+        dziennik << "koniec przebiegu";
         if (Los(2)) {
             QTest::qWait(Los(40)); // a random moment in the run
             if (f->PrzebiegTrwa())
@@ -265,8 +252,7 @@ class SesjaTest : public QObject {
 
   private slots:
     void init() {
-        p = testy::NowyProgram();
-        f = p->Form1();
+        p = testy::NowyProgram(), f = p->Form1();
         QVERIFY(QTest::qWaitForWindowActive(f));
         start = std::make_unique<QSignalSpy>(p->Przebieg(), &PrzebiegMinimalizacji::Rozpoczeto);
         koniec = std::make_unique<QSignalSpy>(p.get(), &vyn::gui::Program::PrzebiegZakonczony);

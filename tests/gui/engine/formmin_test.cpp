@@ -4,6 +4,8 @@
 #include "controls/headlist.h"
 #include "okno_testowe.h"
 
+#include <algorithm>
+
 using Z = vyn::ZadanieMinimalizacji;
 
 class FormMinTest : public QObject {
@@ -24,11 +26,10 @@ class FormMinTest : public QObject {
         QCOMPARE(wskazania, (QList<int>{20, 30, 40, 50, 60, 70, 80, 90, 100}));
         QVERIFY(okno.isVisible() && okno.BitBtn1->text() == QStringLiteral("Zamknij"));
         // One row per pass, in pass order.
-        QStringList wiersze;
-        for (const auto& s : koniec.last().at(0).value<vyn::WynikMinimalizacji>().Szczegoly)
-            wiersze << QString::fromStdString(s);
-        QCOMPARE(wiersze.size(), 7);
-        QCOMPARE(okno.HeaderListbox1->Items(), wiersze);
+        const auto wiersze = koniec.last().at(0).value<vyn::WynikMinimalizacji>().Szczegoly;
+        QCOMPARE(okno.HeaderListbox1->Items().size(), 7);
+        QVERIFY(
+            std::ranges::equal(okno.HeaderListbox1->Items(), wiersze, {}, &QString::toStdString));
 
         // The next run starts from an empty list and labels, with "Przerwij".
         QVERIFY(przebieg.Uruchom(Z{"AB+aC", false, "ABC"}));
