@@ -1,7 +1,6 @@
-// A seeded random session: keys, clicks, drags, resizes, zoom, stepper, New, files opened, and
-// runs started and stopped at random, with the user busy meanwhile. After every step the window
-// must agree with itself; after every run each form shown must be exactly the function run.
-// VYN_KROKI sets the step count, VYN_ZIARNO adds a seed.
+// A seeded random session: keys, clicks, drags, resizes, zoom, stepper, New, files, and runs
+// stopped at random, the user busy meanwhile. After each step the window must agree with itself;
+// after each run every form shown must be the function run. VYN_KROKI: steps, VYN_ZIARNO: a seed.
 #include "okno_testowe.h"
 
 #include "display/panel.h"
@@ -113,9 +112,9 @@ class SesjaTest : public QObject {
         const auto& [nazwa, tresc] = Pliki[Los(std::size(Pliki))];
         if (f->PrzebiegTrwa())
             return; // the command waits for the run's end
-        const QString plik = testy::Plik(katalog, nazwa, QByteArray::fromStdString(tresc));
         const auto ileKomunikatow = komunikaty.size();
         const std::string przed = f->Funkcja();
+        const QString plik = testy::Plik(katalog, nazwa, QByteArray::fromStdString(tresc));
         const bool otwarto = p->Otworz(plik); // no box and no form; refused: a box, no change
         SPRAWDZ(komunikaty.size() == ileKomunikatow + !otwarto &&
                 (otwarto ? f->IloscMinimalnych == 0 : f->Funkcja() == przed));
