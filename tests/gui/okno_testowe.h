@@ -1,5 +1,4 @@
-// Helpers of the GUI tests: a program with its main window shown, a function put in place, keys
-// typed, runs started and read, and the message boxes answered.
+// GUI test helpers: the program on show, a function set, keys typed, runs read, boxes answered.
 #pragma once
 
 #include "app/form1.h"
@@ -23,12 +22,10 @@
 
 namespace testy {
 
-// 768 of the 1024 minterms of 10 variables, a seeded random choice: its cyclic core keeps the
-// search busy for minutes, while a first cover is known at once.
+// About 3/4 of the 1024 minterms of 10 variables, seeded: a search of minutes, a cover at once.
 inline const std::string FunkcjaDluga = [] {
     std::string t;
-    std::uint32_t x = 2026;
-    for (int m = 0; m < 1024; ++m)
+    for (std::uint32_t m = 0, x = 2026; m < 1024; ++m)
         if (((x = x * 1664525u + 1013904223u) >> 16) % 4 != 0) // the same function everywhere
             t += (t.empty() ? "" : ",") + std::to_string(m);
     return t;
@@ -36,8 +33,7 @@ inline const std::string FunkcjaDluga = [] {
 
 inline std::unique_ptr<vyn::gui::Program> NowyProgram() {
     auto p = std::make_unique<vyn::gui::Program>();
-    p->Form1()->show();
-    p->Form1()->activateWindow();
+    p->Form1()->show(), p->Form1()->activateWindow();
     return p;
 }
 
@@ -48,8 +44,7 @@ inline QString Plik(const QTemporaryDir& katalog, const QString& nazwa, const QB
                                                                                 : QString();
 }
 
-// Types keys into a window: capitals are letter keys, small letters the same keys with Shift,
-// " " the space bar, anything else its own key.
+// Types keys: capitals as letter keys, small letters with Shift, anything else as its own key.
 inline void Wpisz(QWidget* okno, const QString& klawisze) {
     for (QChar c : klawisze) // ' ' is Qt::Key_Space
         QTest::keyClick(okno, Qt::Key(c.toUpper().unicode()),
@@ -63,10 +58,6 @@ inline void UstawFunkcje(vyn::gui::TForm1* f, const std::string& tekst, bool dzi
     f->UstawNotacje(dziesietna);
     f->UstalKodowanie();
     f->RysujFunkcje();
-}
-
-inline vyn::WynikMinimalizacji Wynik(const QSignalSpy& zakonczono) {
-    return zakonczono.last().at(0).value<vyn::WynikMinimalizacji>();
 }
 
 // What is wrong with the forms on show, if anything: each must be exactly the function run.
@@ -88,21 +79,16 @@ inline void Minimalizuj(vyn::gui::Program* p) {
 }
 
 // Reads and closes every message box as it appears, as the user would with OK.
-class ZamykaczKomunikatow : public QObject {
+class ZamykaczKomunikatow : public QTimer {
   public:
     QStringList Teksty; // in the order shown
     ZamykaczKomunikatow() {
-        connect(&zegar_, &QTimer::timeout, this, [this] {
-            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                Teksty << m->text();
-                m->accept();
-            }
+        connect(this, &QTimer::timeout, this, [this] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                Teksty << m->text(), m->accept();
         });
-        zegar_.start(5);
+        start(5);
     }
-
-  private:
-    QTimer zegar_;
 };
 
 } // namespace testy

@@ -1,7 +1,6 @@
-// The windows where the random session cannot judge them: where each message shows, a long run
-// on its worker thread stopped by the user, the don't-cares through a file, a run and the
-// report, PLA files through the window, the encoding dialog's OK and Cancel, and function files
-// read in pieces and written whole.
+// What the random session cannot judge: where each message shows, a long run stopped by the user,
+// don't-cares through a file, a run and the report, PLA files, the encoding dialog's OK and
+// Cancel, and function files read in pieces and written whole.
 #include "okno_testowe.h"
 
 #include "files/pliki_funkcji.h"
@@ -16,12 +15,7 @@
 
 using namespace vyn::gui;
 
-namespace {
-
 const auto DuzoPamieci = [] { return std::optional<std::uint64_t>(std::uint64_t{64} << 30); };
-const auto MaloPamieci = [] { return std::optional<std::uint64_t>(1 << 20); };
-
-} // namespace
 
 class OknoTest : public QObject {
     Q_OBJECT
@@ -29,19 +23,15 @@ class OknoTest : public QObject {
     TForm1* f = nullptr;
     QTemporaryDir katalog;
 
-    QString Plik(const char* nazwa, const QByteArray& tresc) {
-        return testy::Plik(katalog, nazwa, tresc);
-    }
-    // A run's end as the window gets it: one form of the given cost; stopped or not, a bound
-    // proved or not, more forms left out or not, stopped before any cover or not.
+    QString Plik(const char* n, const QByteArray& t) { return testy::Plik(katalog, n, t); }
+    // A run's end as the window gets it: one form of the given cost, the bound and flags given.
     std::function<void()> Koniec(bool przerwano, int koszt, int granica, bool obcieto = false,
                                  bool niepelne = false) {
         vyn::WynikMinimalizacji w;
         w.Stan = vyn::StanPrzebiegu::Zakonczony;
         w.PostacieMinimalne.Dodaj("AB");
-        w.Przerwano = przerwano, w.Obcieto = obcieto;
-        w.KosztPostaci = koszt, w.DowiedzionaGranica = granica;
-        w.MinimalnaDowiedziona = koszt > 0 && koszt == granica;
+        w.Przerwano = przerwano, w.Obcieto = obcieto, w.KosztPostaci = koszt;
+        w.DowiedzionaGranica = granica, w.MinimalnaDowiedziona = koszt > 0 && koszt == granica;
         return [this, w, niepelne] { f->RozpocznijPrzebieg(), f->ZakonczPrzebieg(w, niepelne); };
     }
     std::function<void()> Uruchom(const char* funkcja, bool dziesietna) {
@@ -49,11 +39,7 @@ class OknoTest : public QObject {
     }
 
   private slots:
-    void init() {
-        p = testy::NowyProgram();
-        f = p->Form1();
-        p->PamiecDostepna = DuzoPamieci;
-    }
+    void init() { p = testy::NowyProgram(), f = p->Form1(), p->PamiecDostepna = DuzoPamieci; }
     void cleanup() { p.reset(); }
 
     void each_message_shows_in_its_place() {
@@ -68,7 +54,7 @@ class OknoTest : public QObject {
                  QVERIFY(p->ImportujPla(duzy).has_value()); // past the default limit
                  QCOMPARE(p->UstawPojemnosc(200000), std::nullopt);
                  QCOMPARE(p->ImportujPla(duzy), std::nullopt);
-                 p->PamiecDostepna = MaloPamieci;
+                 p->PamiecDostepna = [] { return std::optional<std::uint64_t>(1 << 20); };
                  p->SpeedButton3Click();
              },
              QString::fromStdString(*vyn::SprawdzPojemnosc(200000, 18, 1 << 20)), Okno},
@@ -94,8 +80,7 @@ class OknoTest : public QObject {
              Linia},
         };
         for (const auto& [akcja, tekst, gdzie] : przypadki) {
-            f->Nowa1Click(), f->UstawKomunikat({});
-            p->PamiecDostepna = DuzoPamieci;
+            f->Nowa1Click(), f->UstawKomunikat({}), p->PamiecDostepna = DuzoPamieci;
             testy::ZamykaczKomunikatow k;
             akcja();
             QTRY_VERIFY_WITH_TIMEOUT(!p->Przebieg()->Trwa() && !f->PrzebiegTrwa(), 20000);
@@ -108,12 +93,9 @@ class OknoTest : public QObject {
     void a_long_run_goes_on_in_the_background_and_przerwij_stops_it() {
         testy::UstawFunkcje(f, testy::FunkcjaDluga, true);
         QSignalSpy start(p->Przebieg(), &PrzebiegMinimalizacji::Rozpoczeto);
-        QSignalSpy wynik(p->Przebieg(), &PrzebiegMinimalizacji::Zakonczono);
-        QSignalSpy koniec(p.get(), &Program::PrzebiegZakonczony);
         QTest::mouseClick(f->IEButton1, Qt::LeftButton);
         QVERIFY(p->Przebieg()->Trwa() && p->FormMin()->isVisible());
-        // The window answers meanwhile: the clock ticks, the search's labels arrive, and
-        // another start reaches nothing.
+        // Meanwhile the clock ticks, the search's labels arrive and another start reaches nothing.
         QTRY_VERIFY_WITH_TIMEOUT(p->FormMin()->Label4->text().startsWith("minimalnych: "), 30000);
         QTRY_VERIFY(p->FormMin()->CzasMinimalizacji() >= 1);
         QTest::keyClick(f, Qt::Key_Return);
@@ -125,8 +107,7 @@ class OknoTest : public QObject {
         QVERIFY(f->Komunikat().startsWith(QStringLiteral("Przerywanie minimalizacji")));
         QVERIFY(QGuiApplication::overrideCursor());
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-        QTRY_COMPARE_WITH_TIMEOUT(koniec.count(), 1, 10000);
-        QVERIFY(testy::Wynik(wynik).Przerwano);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->PrzebiegTrwa(), 10000);
         QVERIFY(!QGuiApplication::overrideCursor());
 
         // The form shown, its cost, and how far from the least cost it can be at most.
@@ -142,25 +123,18 @@ class OknoTest : public QObject {
     }
 
     void pla_export_and_import_through_the_window_keep_the_function() {
-        testy::Wpisz(f, QStringLiteral("AB aC;Abc"));
-        const std::string kodowanie = f->SBznaki->text().toStdString();
-        const auto wlaczone = vyn::MintermyFunkcji(f->Funkcja(), false, kodowanie);
-        const auto obojetne = vyn::ObojetneFunkcji(f->Funkcja(), false, kodowanie);
-        const QString funkcjaPla = katalog.filePath("funkcja.pla");
-        QCOMPARE(p->EksportujPla(funkcjaPla, false), std::nullopt);
+        testy::Wpisz(f, QStringLiteral("AB aC;Abc")); // 6,7 and 1,3; the don't-care 4
+        QCOMPARE(p->EksportujPla(katalog.filePath("funkcja.pla"), false), std::nullopt);
         QVERIFY(p->EksportujPla(katalog.filePath("postac.pla"), true).has_value()); // no form yet
-        QCOMPARE(p->ImportujPla(funkcjaPla), std::nullopt);
-        QCOMPARE(f->SBznaki->text().toStdString(), kodowanie);
-        QCOMPARE(vyn::MintermyFunkcji(f->Funkcja(), true, kodowanie), wlaczone);
-        QCOMPARE(vyn::ObojetneFunkcji(f->Funkcja(), true, kodowanie), obojetne);
+        QCOMPARE(p->ImportujPla(katalog.filePath("funkcja.pla")), std::nullopt);
+        QCOMPARE(f->SBznaki->text(), QStringLiteral("ABC"));
+        QCOMPARE(f->Funkcja(), std::string("1,3,6,7;4"));
 
-        // The minimal form on show goes out as its cubes: read back, it has the form's minterms.
+        // The minimal form on show, aC + AB, goes out as its cubes: read back, its minterms.
         testy::Minimalizuj(p.get());
-        const std::string postac = f->PostacMinimalna.toStdString();
         QCOMPARE(p->EksportujPla(katalog.filePath("postac.pla"), true), std::nullopt);
         QCOMPARE(p->ImportujPla(katalog.filePath("postac.pla")), std::nullopt);
-        QCOMPARE(vyn::MintermyFunkcji(f->Funkcja(), true, kodowanie),
-                 vyn::MintermyFunkcji(postac, false, kodowanie));
+        QCOMPARE(f->Funkcja(), std::string("1,3,6,7"));
 
         // Of several outputs the user picks one; a cancel or a bad file keeps the function.
         const QString dwa = Plik("dwa.pla", ".i 2\n.o 2\n.ob f g\n01 10\n10 01\n11 11\n.e\n");
@@ -187,9 +161,9 @@ class OknoTest : public QObject {
         testy::Minimalizuj(p.get());
         QCOMPARE(f->PostacMinimalna, QStringLiteral("C"));
         p->Podgld1Click();
-        QVERIFY(p->FormRaportPodglad()->isVisible());
         const QStringList linie = p->FormRaportPodglad()->Linie();
-        QVERIFY(linie.contains(QStringLiteral("1,3,5;7")) && linie.contains(QStringLiteral("C")));
+        QVERIFY(p->FormRaportPodglad()->isVisible() && linie.contains("1,3,5;7") &&
+                linie.contains("C"));
         QCOMPARE(DaneRaportuOkna(*f).ObojetneDziesietnie, "7"); // for the sections that show them
     }
 
@@ -197,11 +171,6 @@ class OknoTest : public QObject {
         vyn::gui::TFormKod* d = f->FormKod;
         QStringList ostrzezenia;
         d->Ostrzez = [&](const QString& t) { ostrzezenia << t; };
-        auto kliknij = [&](QAbstractButton* b) {
-            QTest::mouseClick(b, Qt::LeftButton);
-            if (!d->isVisible())
-                f->FormActivate(); // the main window is active again
-        };
         const char* const przypadki[][4] = {
             // function, order typed, warning, indicator after OK
             {"AB C", "cab", "", "CAB"},
@@ -216,39 +185,34 @@ class OknoTest : public QObject {
             QTest::mouseClick(d->RBuu, Qt::LeftButton);
             d->Edit1->clear();
             QTest::keyClicks(d->Edit1, litery);
-            kliknij(d->BitBtn1);
-            QCOMPARE(f->SBznaki->text(), QString::fromLatin1(wskaznik));
+            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+            if (!d->isVisible())
+                f->FormActivate(); // the main window is active again
             QCOMPARE(ostrzezenia,
                      *ostrzezenie ? QStringList{QString::fromUtf8(ostrzezenie)} : QStringList{});
-            // Refused: still open to be corrected, nothing applied; accepted: the order no
-            // longer follows the function.
+            // Refused: still open to be corrected, nothing applied, Cancel puts the mode back;
+            // accepted: the order no longer follows the function.
             QCOMPARE(d->isVisible(), *ostrzezenie != 0);
             if (*ostrzezenie)
-                kliknij(d->BitBtn2);
+                QTest::mouseClick(d->BitBtn2, Qt::LeftButton), f->FormActivate();
             else
                 testy::Wpisz(f, QStringLiteral(" D"));
+            QVERIFY(!d->isVisible() && d->RBuu->isChecked() == !*ostrzezenie);
             QCOMPARE(f->SBznaki->text(), QString::fromLatin1(wskaznik));
             QCOMPARE(f->Kodowanie, QString::fromLatin1(*ostrzezenie ? wskaznik : litery).toUpper());
         }
-        // Cancel puts back the mode and the text of the opening.
-        d->UstawTryb(vyn::TrybKodowania::Rosnaco);
-        f->Nowa1Click(), testy::Wpisz(f, QStringLiteral("AB"));
-        d->open();
-        QTest::mouseClick(d->RBuu, Qt::LeftButton);
-        d->Edit1->setText(QStringLiteral("BA"));
-        d->close(); // a cancel too; the button's is above
-        QVERIFY(d->RBar->isChecked() && !d->Edit1->isEnabled());
-        QCOMPARE(d->TekstUzytkownika(), QStringLiteral("AB"));
+        // Closing is a cancel too: the opening's mode (typed order) and empty text come back.
+        d->open(), d->Edit1->setText(QStringLiteral("BA"));
+        QTest::mouseClick(d->RBar, Qt::LeftButton), d->close();
+        QVERIFY(d->RBuu->isChecked() && d->Edit1->isEnabled() && d->TekstUzytkownika().isEmpty());
     }
 
     void files_are_read_in_pieces_and_written_whole() {
-        // Line 1 ends with its CR as the last byte of the first 64 KiB piece and the LF as the
-        // first of the next: the LF must still go with the CR.
-        auto wynik =
-            OtworzPlik(Plik("dluga.hal", QByteArray(65535, 'A') + "\r\n2\r\n\r\n01\r\n10\r\n"));
-        QCOMPARE(wynik.Plik.Funkcja, "1,2");
-        wynik = OtworzPlik(Plik("dluga.vyn", QByteArray("12345,").repeated(40000) + "\r\nB\r\n"));
-        QCOMPARE(wynik.Plik.Funkcja.size(), 240000u);
+        // Line 1's CR ends the first 64 KiB piece and its LF starts the next: still one break.
+        auto dluga = QByteArray(65535, 'A') + "\r\n2\r\n\r\n01\r\n10\r\n";
+        QCOMPARE(OtworzPlik(Plik("dluga.hal", dluga)).Plik.Funkcja, "1,2");
+        dluga = QByteArray("12345,").repeated(40000) + "\r\nB\r\n";
+        QCOMPARE(OtworzPlik(Plik("dluga.vyn", dluga)).Plik.Funkcja.size(), 240000u);
         // From the command line, the own format whatever the extension.
         QCOMPARE(OtworzZWierszaPolecen(Plik("m.hal", "AB\r\n2\r\n\r\n11\r\n")).Plik.Funkcja, "AB");
         QCOMPARE(OtworzZWierszaPolecen(Plik("f.vyn", "1.3\r\n")).Stan, StanOtwarcia::Blad);

@@ -1,9 +1,6 @@
-// A seeded random session on the whole program: key presses, clicks, drags, resizes, the zoom
-// switch, the stepper, New, opening files, and runs started and stopped at random moments,
-// also with the user busy in the window while a run goes on. After every step the window must
-// agree with itself: the editor's text and cursor, the panes, the minimal-form group, the
-// commands held off during a run and the layout. After every run each form on show must be
-// exactly the function that was run. VYN_KROKI sets the step count, VYN_ZIARNO adds a seed.
+// A seeded random session: keys, clicks, drags, resizes, zoom, stepper, New, files, and runs
+// stopped at random, the user busy meanwhile. After each step the window must agree with itself;
+// after each run every form shown must be the function run. VYN_KROKI: steps, VYN_ZIARNO: a seed.
 #include "okno_testowe.h"
 
 #include "display/panel.h"
@@ -17,8 +14,6 @@
 
 #include <random>
 
-using vyn::gui::Program;
-
 // A check that names the last steps when it fails.
 #define SPRAWDZ(warunek) QVERIFY2(warunek, Opis())
 
@@ -31,8 +26,7 @@ constexpr int Inne[] = {Qt::Key_Left,      Qt::Key_Right, Qt::Key_Home,     Qt::
                         Qt::Key_Delete,    Qt::Key_Tab,   Qt::Key_CapsLock, Qt::Key_Up,
                         Qt::Key_Backspace, Qt::Key_F1,    Qt::Key_Control,  Qt::Key_Backspace};
 
-// Files the session opens: a function whose search runs long, one that fills a table, a map,
-// and files the reader refuses.
+// A long search, a full table, a map, and files the reader refuses.
 const std::pair<const char*, std::string> Pliki[] = {
     {"dluga.vyn", testy::FunkcjaDluga + "\r\n"},
     {"pelna.vyn", "abcd+ABCDEFGHIJKLMNOPQRST\r\n"},
@@ -45,35 +39,26 @@ const std::pair<const char*, std::string> Pliki[] = {
 
 class SesjaTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<Program> p;
+    std::unique_ptr<vyn::gui::Program> p;
     vyn::gui::TForm1* f = nullptr;
     std::unique_ptr<QSignalSpy> start, koniec, wyniki;
     testy::ZamykaczKomunikatow zamykacz;
     QStringList& komunikaty = zamykacz.Teksty; // the message boxes the session met, in order
     QTemporaryDir katalog;
     std::mt19937 los;
-    QStringList dziennik; // the last steps, for the failure message
+    QStringList dziennik; // the steps taken; the last ones go with a failure
     int krok = 0;
 
     int Los(int n) { return static_cast<int>(los() % static_cast<unsigned>(n)); }
-    void Zapisz(const QString& co) {
-        dziennik << QStringLiteral("%1: %2").arg(krok).arg(co);
-        if (dziennik.size() > 12)
-            dziennik.removeFirst();
-    }
-    QByteArray Opis() const { return dziennik.join(QStringLiteral(" | ")).toUtf8(); }
+    QByteArray Opis() const { return dziennik.mid(dziennik.size() - 12).join(" | ").toUtf8(); }
 
-    // Offscreen no window manager gives the main window its focus back when the progress
-    // dialog closes; the session does, so that shortcuts reach their commands.
+    // Offscreen, nothing gives the main window focus back when the progress dialog closes.
     void Aktywuj() {
         QCoreApplication::processEvents();
-        if (QApplication::activeWindow() != f) {
-            f->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(f));
-        }
+        QVERIFY(QApplication::activeWindow() == f ||
+                (f->activateWindow(), QTest::qWaitForWindowActive(f)));
     }
 
-    // --- the steps ---
     void Klawisz() {
         const std::size_t i = std::size_t(Los(int(Znaki.size() + std::size(Inne))));
         int kod = i < Znaki.size() ? Znaki[i] : Inne[i - Znaki.size()];
@@ -82,12 +67,10 @@ class SesjaTest : public QObject {
             kod = Znaki[i + 1], m = Qt::KeypadModifier;
         else if (kod >= 'a' && kod <= 'z')
             kod -= 'a' - 'A', m = Qt::ShiftModifier;
-        Zapisz(QStringLiteral("klawisz %1/%2").arg(kod, 0, 16).arg(m.toInt()));
         QTest::keyClick(f, Qt::Key(kod), m);
     }
     void Klik() {
         const int x = Los(f->PaintBox1->width() + 40);
-        Zapisz(QStringLiteral("klik w funkcji %1").arg(x));
         QTest::mouseClick(f->PaintBox1, Qt::LeftButton, {}, QPoint(x, 10));
     }
     void Przeciagnij() {
@@ -98,16 +81,12 @@ class SesjaTest : public QObject {
             {f->PaintBox5, &f->PrzesuniecieMinimalnej}};
         const int i = Los(4), x0 = Los(600), x1 = Los(600) - 100, x2 = Los(900) - 200;
         const auto [panel, przesuniecie] = panele[i];
-        Zapisz(QStringLiteral("przeciągnij panel %1: %2 %3 %4").arg(i + 2).arg(x0).arg(x1).arg(x2));
         if (!panel->isVisible())
             return;
         const long long przed = *przesuniecie;
         QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(x0, 10));
-        for (int x : {x1, x2}) {
-            QMouseEvent ruch(QEvent::MouseMove, QPointF(x, 10), panel->mapToGlobal(QPointF(x, 10)),
-                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(panel, &ruch);
-        }
+        for (int x : {x1, x2})
+            QTest::mouseMove(panel, QPoint(x, 10)); // with the left button held
         QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(x2, 10));
         // The text follows the pointer, without bounds, and no drag outlives the release.
         SPRAWDZ(*przesuniecie == przed + (x2 - x0));
@@ -116,53 +95,44 @@ class SesjaTest : public QObject {
     }
     void Rozmiar() {
         const int w = 100 + Los(900), h = 120 + Los(600);
-        Zapisz(QStringLiteral("rozmiar %1x%2").arg(w).arg(h));
         f->UstawRozmiarOkna(w, h);
     }
     void Zoom() {
-        Zapisz(QStringLiteral("zoom"));
         QTest::mouseClick(f->SBzoom, Qt::LeftButton);
         QTRY_COMPARE(f->RozmiarOkna().height(),
                      f->SBzoom->isChecked() ? vyn::WysokoscZwinieta : vyn::WysokoscPelna);
     }
     void Stepper() {
-        const bool gora = Los(2);
-        Zapisz(QStringLiteral("stepper %1").arg(gora));
+        auto* przycisk = Los(2) ? f->UpDown1->PrzyciskGora() : f->UpDown1->PrzyciskDol();
         if (!f->UpDown1->isHidden())
-            QTest::mouseClick(gora ? f->UpDown1->PrzyciskGora() : f->UpDown1->PrzyciskDol(),
-                              Qt::LeftButton);
+            QTest::mouseClick(przycisk, Qt::LeftButton);
     }
-    void Nowa() {
-        Zapisz(QStringLiteral("nowa"));
-        QTest::keyClick(f, Qt::Key_N, Qt::ControlModifier);
-    }
+    void Nowa() { QTest::keyClick(f, Qt::Key_N, Qt::ControlModifier); }
     void Otworz() {
         const auto& [nazwa, tresc] = Pliki[Los(std::size(Pliki))];
-        Zapisz(QStringLiteral("otwórz %1").arg(nazwa));
         if (f->PrzebiegTrwa())
             return; // the command waits for the run's end
-        const QString plik = testy::Plik(katalog, nazwa, QByteArray::fromStdString(tresc));
         const auto ileKomunikatow = komunikaty.size();
         const std::string przed = f->Funkcja();
-        if (p->Otworz(plik)) // no box and no form; refused: a box, the function stays
-            SPRAWDZ(komunikaty.size() == ileKomunikatow && f->IloscMinimalnych == 0);
-        else
-            SPRAWDZ(komunikaty.size() == ileKomunikatow + 1 && f->Funkcja() == przed);
+        const QString plik = testy::Plik(katalog, nazwa, QByteArray::fromStdString(tresc));
+        const bool otwarto = p->Otworz(plik); // no box and no form; refused: a box, no change
+        SPRAWDZ(komunikaty.size() == ileKomunikatow + !otwarto &&
+                (otwarto ? f->IloscMinimalnych == 0 : f->Funkcja() == przed));
     }
 
     // Any step but a run, by weight.
     void ZwyklyKrok() {
         using S = SesjaTest;
-        const std::pair<int, void (S::*)()> kroki[] = {
-            {60, &S::Klawisz}, {10, &S::Klik},   {10, &S::Przeciagnij}, {8, &S::Rozmiar},
-            {4, &S::Zoom},     {3, &S::Stepper}, {2, &S::Otworz},       {3, &S::Nowa}};
-        int r = Los(100);
-        for (auto [waga, krok] : kroki)
+        const std::tuple<int, void (S::*)(), const char*> kroki[] = {
+            {60, &S::Klawisz, "klawisz"}, {10, &S::Klik, "klik"}, {10, &S::Przeciagnij, "przesuń"},
+            {8, &S::Rozmiar, "rozmiar"},  {4, &S::Zoom, "zoom"},  {3, &S::Stepper, "stepper"},
+            {2, &S::Otworz, "otwórz"},    {3, &S::Nowa, "nowa"}};
+        int r = static_cast<int>(los() % 100u);
+        for (auto [waga, k, nazwa] : kroki)
             if ((r -= waga) < 0)
-                return (this->*krok)();
+                return dziennik << QStringLiteral("%1 %2").arg(krok).arg(nazwa), (this->*k)();
     }
 
-    // --- what must hold ---
     void SprawdzOkno() {
         const vyn::StanEdytora& e = f->Edytor;
         const std::string& tekst = e.Funkcja;
@@ -173,8 +143,7 @@ class SesjaTest : public QObject {
         QVERIFY2(zla.empty(), Opis() + " | " + QByteArray::fromStdString(zla + ": " + tekst));
         SPRAWDZ(e.IloscLiter == fuzz::Znaki(tekst));
 
-        // The function pane and the labels show the editor's state; the don't-care part is
-        // drawn apart from its ";" and counted apart.
+        // The function pane and labels show the editor; the don't-cares drawn and counted apart.
         const auto& z = f->PaintBox1->zawartosc();
         const auto srednik = static_cast<long long>(tekst.find(';'));
         SPRAWDZ(z.Tekst == QString::fromLatin1(tekst) && z.Kursor == e.KolumnaKursora &&
@@ -208,10 +177,9 @@ class SesjaTest : public QObject {
              {std::tuple{f->PaintBox2, f->KanonicznaLiterowa, f->ObojetneLiterowo},
               std::tuple{f->PaintBox3, f->KanonicznaDziesietna, f->ObojetneDziesietnie}}) {
             const auto& zp = panel->zawartosc();
-            QVERIFY2(obojetne.isEmpty()
-                         ? zp.Tekst == wymagane && zp.Obojetne == -1
-                         : zp.Tekst == wymagane + u';' + obojetne && zp.Obojetne == wymagane.size(),
-                     Opis() + " | " + zp.Tekst.toUtf8());
+            const bool sa = !obojetne.isEmpty();
+            SPRAWDZ(zp.Tekst == (sa ? wymagane + u';' + obojetne : wymagane) &&
+                    zp.Obojetne == (sa ? wymagane.size() : -1));
         }
 
         // The layout follows the window's size (once the resize has arrived).
@@ -227,21 +195,19 @@ class SesjaTest : public QObject {
         SPRAWDZ(f->GroupBox3->isVisibleTo(f) == !f->SBzoom->isChecked());
     }
 
-    // A run started one of the four ways, busy steps while it goes on, then a stop at a random
-    // moment or its own end; then what the window shows of it.
+    // A run started one of four ways, busy steps meanwhile, a stop at random or its own end.
     void Przebieg() {
         const std::string funkcja = f->Funkcja();
         const bool dziesietna = f->TrybDziesietny();
-        const int ileStart = start->count(), ileKoniec = koniec->count(), sposob = Los(4);
+        const int ileStart = start->count(), ileKoniec = koniec->count();
         const auto ileKomunikatow = komunikaty.size();
-        Aktywuj();
-        Zapisz(QStringLiteral("przebieg %1 sposobem %2").arg(funkcja.c_str()).arg(sposob));
+        dziennik << "przebieg " + QString::fromStdString(funkcja);
         const std::function<void()> sposoby[] = {
             [this] { QTest::mouseClick(f->IEButton1, Qt::LeftButton); },
             [this] { QTest::keyClick(f, Qt::Key_Return); },
             [this] { QTest::keyClick(f, Qt::Key_M, Qt::ControlModifier); },
             [this] { f->Minimalizacja1->trigger(); }};
-        sposoby[sposob]();
+        sposoby[Los(4)]();
 
         if (start->count() == ileStart) {
             // Nothing to run, a key the range check refused, or a function refused with a box.
@@ -255,20 +221,18 @@ class SesjaTest : public QObject {
             SprawdzOkno();
             SPRAWDZ(!f->PrzebiegTrwa() || f->Funkcja() == funkcja);
         }
+        dziennik << "koniec przebiegu";
         if (Los(2)) {
             QTest::qWait(Los(40)); // a random moment in the run
-            if (f->PrzebiegTrwa()) {
-                Zapisz(QStringLiteral("przerwij"));
+            if (f->PrzebiegTrwa())
                 Los(2) ? p->FormMin()->BitBtn1->click() : void(p->FormMin()->close());
-            }
-        } else if (!QTest::qWaitFor([&] { return koniec->count() > ileKoniec; }, 1000)) {
-            Zapisz(QStringLiteral("przerwij po 1 s"));
-            p->FormMin()->BitBtn1->click();
-        }
+        } else if (!QTest::qWaitFor([&] { return koniec->count() > ileKoniec; }, 1000))
+            p->FormMin()->BitBtn1->click(); // stopped after a second
+
         QTRY_VERIFY2_WITH_TIMEOUT(koniec->count() > ileKoniec, Opis(), 20000);
         QCOMPARE(koniec->count(), ileKoniec + 1);
 
-        const auto w = testy::Wynik(*wyniki);
+        const auto w = wyniki->last().at(0).value<vyn::WynikMinimalizacji>();
         SPRAWDZ(!f->PrzebiegTrwa() && !p->FormMin()->isVisible());
         if (w.Stan != vyn::StanPrzebiegu::Zakonczony) {
             // Refused by a stage or at capacity: its message in a box and no form.
@@ -287,20 +251,17 @@ class SesjaTest : public QObject {
 
   private slots:
     void init() {
-        p = testy::NowyProgram();
-        f = p->Form1();
+        p = testy::NowyProgram(), f = p->Form1();
         QVERIFY(QTest::qWaitForWindowActive(f));
         start = std::make_unique<QSignalSpy>(p->Przebieg(), &PrzebiegMinimalizacji::Rozpoczeto);
-        koniec = std::make_unique<QSignalSpy>(p.get(), &Program::PrzebiegZakonczony);
+        koniec = std::make_unique<QSignalSpy>(p.get(), &vyn::gui::Program::PrzebiegZakonczony);
         wyniki = std::make_unique<QSignalSpy>(p->Przebieg(), &PrzebiegMinimalizacji::Zakonczono);
-        komunikaty.clear();
-        dziennik.clear();
+        komunikaty.clear(), dziennik.clear();
     }
     void cleanup() { start.reset(), koniec.reset(), wyniki.reset(), p.reset(); }
 
     void a_random_session_keeps_the_window_consistent_data() {
         QTest::addColumn<unsigned>("ziarno");
-        // VYN_ZIARNO: a session of one's own choosing.
         for (unsigned z : {1u, 2024u, 77777u, unsigned(qEnvironmentVariableIntValue("VYN_ZIARNO"))})
             if (z)
                 QTest::addRow("ziarno %u", z) << z;
@@ -308,22 +269,17 @@ class SesjaTest : public QObject {
     void a_random_session_keeps_the_window_consistent() {
         QFETCH(unsigned, ziarno);
         los.seed(ziarno);
-        const int kroki = qEnvironmentVariableIsSet("VYN_KROKI")
-                              ? qEnvironmentVariableIntValue("VYN_KROKI")
-                              : 400;
-        int przebiegi = 0;
+        const int kroki = qEnvironmentVariable("VYN_KROKI", QStringLiteral("400")).toInt();
         for (krok = 0; krok < kroki && !QTest::currentTestFailed(); ++krok) {
             Aktywuj();
-            if (Los(100) < 12)
-                Przebieg(), ++przebiegi;
-            else
-                ZwyklyKrok();
+            los() % 100 < 12 ? Przebieg() : ZwyklyKrok(); // a run at one step in eight or so
             if (!QTest::currentTestFailed())
                 SprawdzOkno();
         }
-        QVERIFY(przebiegi > 0);
-        qInfo("%d steps, %d runs started, %lld ended, %lld message boxes", kroki, przebiegi,
-              static_cast<long long>(koniec->count()), static_cast<long long>(komunikaty.size()));
+        qInfo("%d steps, %lld runs started, %lld ended, %lld message boxes", kroki,
+              static_cast<long long>(start->count()), static_cast<long long>(koniec->count()),
+              static_cast<long long>(komunikaty.size()));
+        QVERIFY(start->count() > 0);
     }
 };
 

@@ -4,12 +4,14 @@
 #include "controls/headlist.h"
 #include "okno_testowe.h"
 
+#include <algorithm>
+
 using Z = vyn::ZadanieMinimalizacji;
 
 class FormMinTest : public QObject {
     Q_OBJECT
   private slots:
-    void the_gauge_steps_by_pass_and_shown_details_keep_the_dialog_open() {
+    void the_gauge_steps_by_pass_details_keep_it_open_and_runs_go_one_at_a_time() {
         TFormMin okno;
         PrzebiegMinimalizacji przebieg;
         okno.Polacz(&przebieg);
@@ -22,14 +24,12 @@ class FormMinTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(koniec.count(), 1, 20000);
         // 20 after the canonical form, a step of 70 / 7 per pass, 100 at the end.
         QCOMPARE(wskazania, (QList<int>{20, 30, 40, 50, 60, 70, 80, 90, 100}));
-        QVERIFY(okno.isVisible());
-        QCOMPARE(okno.BitBtn1->text(), QStringLiteral("Zamknij"));
+        QVERIFY(okno.isVisible() && okno.BitBtn1->text() == QStringLiteral("Zamknij"));
         // One row per pass, in pass order.
-        QStringList wiersze;
-        for (const auto& s : testy::Wynik(koniec).Szczegoly)
-            wiersze << QString::fromStdString(s);
-        QCOMPARE(wiersze.size(), 7);
-        QCOMPARE(okno.HeaderListbox1->Items(), wiersze);
+        const auto wiersze = koniec.last().at(0).value<vyn::WynikMinimalizacji>().Szczegoly;
+        QCOMPARE(okno.HeaderListbox1->Items().size(), 7);
+        QVERIFY(
+            std::ranges::equal(okno.HeaderListbox1->Items(), wiersze, {}, &QString::toStdString));
 
         // The next run starts from an empty list and labels, with "Przerwij".
         QVERIFY(przebieg.Uruchom(Z{"AB+aC", false, "ABC"}));
@@ -37,22 +37,14 @@ class FormMinTest : public QObject {
                 okno.Label4->text().isEmpty() && okno.Gauge1->Progress() == 0);
         QTRY_COMPARE(koniec.count(), 2);
         QCOMPARE(okno.HeaderListbox1->Items().size(), 3);
-    }
 
-    void one_run_at_a_time_and_none_outlives_the_runner() {
-        auto* przebieg = new PrzebiegMinimalizacji;
-        QSignalSpy etap(przebieg, &PrzebiegMinimalizacji::Etap);
-        QVERIFY(przebieg->Uruchom(Z{testy::FunkcjaDluga, true, "ABCDEFGHIJ"}));
-        QVERIFY(!przebieg->Uruchom(Z{"AB", false, "AB"}));
-        auto szuka = [&] {
-            for (const auto& e : etap)
-                if (e.at(0).toString() == QStringLiteral("Wybieranie postaci minimalnych"))
-                    return true;
-            return false;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(szuka(), 20000);
-        QVERIFY(przebieg->Trwa());
-        delete przebieg; // stops the search rather than waiting it out (minutes)
+        // One run at a time; the runner's end stops its search rather than waiting it out.
+        QSignalSpy etap(&przebieg, &PrzebiegMinimalizacji::Etap);
+        QVERIFY(przebieg.Uruchom(Z{testy::FunkcjaDluga, true, "ABCDEFGHIJ"}));
+        QVERIFY(!przebieg.Uruchom(Z{"AB", false, "AB"}));
+        QTRY_VERIFY_WITH_TIMEOUT(etap.contains({QStringLiteral("Wybieranie postaci minimalnych")}),
+                                 20000);
+        QVERIFY(przebieg.Trwa());
     }
 };
 
