@@ -59,6 +59,7 @@ const Wiersz Wiersze[] = {
     // The first character chooses the notation; keypad digits are digits.
     {"B c", "B+c", 3, 0, ""},
     {"AB>>", "AB", 2, 0}, // Right at the end of the text goes no further
+    {"AB;", "AB;", 3, 0, "", 3}, // ";" reaching the right edge does not scroll yet
     {"1 5", "1,5", 3, 0, ""},
     {"#7#9#0", "790", 3, 0, ""},
     // An empty text refuses a plus and ignores other keys.
