@@ -74,14 +74,14 @@ test-asan: deps-sanitizers
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j2 -LE pakiet
 
-# A finding is kept in $(FUZZ_DIR)/fuzz-znaleziska; see fuzz/uruchom.sh.
+# A finding is kept in $(FUZZ_DIR)/fuzz-znaleziska; see tools/fuzz.sh.
 fuzz: deps-sanitizers
 	@[ -f $(FUZZ_DIR)/build.ninja ] || \
 	  CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DVYN_SANITIZE=address,undefined -DVYN_FUZZ=ON -DVYN_BUILD_GUI=OFF \
 	    -DVYN_BUILD_TESTS=OFF -DVYN_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_DIR) --target fuzzery
-	sh fuzz/uruchom.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+	sh tools/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # Plants MUTANTS single-operator faults in src/core (seeded) and runs the quick core tests
 # against each; reports the score and the surviving lines. See tools/mutate.py --help.

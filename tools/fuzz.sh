@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs every fuzzer of a build for a bounded time, each on a scratch copy of its seed corpus
 # (fuzz/corpus/<target>), so the corpus in the repository changes only by hand.
-# Usage: fuzz/uruchom.sh <build dir> [seconds per fuzzer, default 30] [target ...]
+# Usage: tools/fuzz.sh <build dir> [seconds per fuzzer, default 30] [target ...]
 # A finding is saved as <build dir>/fuzz-znaleziska/<target>-crash-...; replay it with
 # <build dir>/fuzz/fuzz_<target> <file>, then turn it into a regression test.
 set -eu
@@ -14,7 +14,7 @@ budowa=$(cd "$1" && pwd)
 sekundy=${2:-30}
 [ $# -ge 2 ] && shift 2 || shift 1
 cele=${*:-plik_vyn halor edytor silnik pla}
-zrodla=$(cd "$(dirname "$0")" && pwd)
+korpusy=$(cd "$(dirname "$0")/../fuzz/corpus" && pwd)
 
 znaleziska="$budowa/fuzz-znaleziska"
 robocze="$budowa/fuzz-robocze"
@@ -36,7 +36,7 @@ for cel in $cele; do
     # -timeout: one input may take at most 10 s; -rss_limit_mb: no input may take more memory.
     if "$program" -max_total_time="$sekundy" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$znaleziska/$cel-" \
-        "$robocze/$cel" "$zrodla/corpus/$cel" >"$log" 2>&1; then
+        "$robocze/$cel" "$korpusy/$cel" >"$log" 2>&1; then
         echo "$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') runs, clean"
     else
         echo "FOUND A FAULT"
