@@ -397,12 +397,13 @@ class Szukanie {
         double wartosc = 0;
         std::fill(pokrycie_.begin(), pokrycie_.end(), 0.0);
         naprawiony_.clear();
-        for (const auto& [p, x] : punkt_) {
-            if (p <= r)
+        for (const auto& px : punkt_) {
+            if (px.first <= r)
                 continue;
-            wartosc += x * koszt_[static_cast<std::size_t>(p)];
-            DlaBitow(Wiersz(p), [&](int c) { pokrycie_[static_cast<std::size_t>(c)] += x; });
-            naprawiony_.emplace_back(p, x);
+            const double x = px.second;
+            wartosc += x * koszt_[static_cast<std::size_t>(px.first)];
+            DlaBitow(Wiersz(px.first), [&](int c) { pokrycie_[static_cast<std::size_t>(c)] += x; });
+            naprawiony_.push_back(px);
         }
         if (wartosc > zapas + 1e-9)
             return false;
