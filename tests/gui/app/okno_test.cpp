@@ -139,8 +139,8 @@ class OknoTest : public QObject {
         // Of several outputs the user picks one; a cancel or a bad file keeps the function.
         const QString dwa = Plik("dwa.pla", ".i 2\n.o 2\n.ob f g\n01 10\n10 01\n11 11\n.e\n");
         for (auto [wybor, funkcja] : {std::pair{1, "2,3"}, {-1, "2,3"}, {0, "1,3"}}) {
-            p->WybierzWyjscie = [wybor](const QStringList& nazwy) {
-                return nazwy.size() == 2 && wybor >= 0 ? std::optional<int>(wybor) : std::nullopt;
+            p->WybierzWyjscie = [w = wybor](const QStringList& nazwy) {
+                return nazwy.size() == 2 && w >= 0 ? std::optional<int>(w) : std::nullopt;
             };
             QCOMPARE(p->ImportujPla(dwa).has_value(), wybor < 0);
             QCOMPARE(f->Funkcja(), std::string(funkcja));
