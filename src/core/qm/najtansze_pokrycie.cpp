@@ -605,17 +605,12 @@ class GaleziePl : public UkladPokrycia {
             return;
         ++wezly_;
 
-        std::vector<double> x(static_cast<std::size_t>(nl_), 0.0);
+        const std::vector<double> x = Punkt(optimum);
         int galaz = -1;
         double najwieksza = -1;
         for (int j = 0; j < nl_; ++j) {
-            const auto stan = lp_->Stan(j);
-            x[static_cast<std::size_t>(j)] = stan == LpPokrycia::Wiersz::Wlaczony ? 1.0
-                                             : stan == LpPokrycia::Wiersz::Wylaczony
-                                                 ? 0.0
-                                                 : (optimum ? lp_->Wartosci()[j] : 0.5);
             const double v = x[static_cast<std::size_t>(j)];
-            if (stan == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6 &&
+            if (lp_->Stan(j) == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6 &&
                 Ocena(v) > najwieksza) {
                 najwieksza = Ocena(v);
                 galaz = j;
@@ -623,15 +618,7 @@ class GaleziePl : public UkladPokrycia {
         }
         // A whole solution: its rows with value 1 make a cover (or rounding finds one).
         if (galaz < 0 || wezly_ % 8 == 1) {
-            std::vector<int> pierwsze;
-            for (int j = 0; j < nl_; ++j)
-                if (x[static_cast<std::size_t>(j)] > 1 - 1e-6)
-                    pierwsze.push_back(j);
-            std::vector<int> pokrycie = Zachlannie(pierwsze, x);
-            if (!pokrycie.empty()) {
-                Popraw(pokrycie);
-                Nowe(pokrycie);
-            }
+            Zaokraglij(x);
             if (galaz < 0 || (najlepszy_ > 0 && dolna >= najlepszy_))
                 return;
         }
@@ -699,17 +686,32 @@ class GaleziePl : public UkladPokrycia {
             if (w != LpPokrycia::Wynik::Optimum ||
                 (najlepszy_ > 0 && CalaGranica(lp_->Wartosc() + kosztStaly_) >= najlepszy_))
                 break;
-            for (int j = 0; j < nl_; ++j)
-                x[static_cast<std::size_t>(j)] = lp_->Stan(j) == LpPokrycia::Wiersz::Wlaczony ? 1.0
-                                                 : lp_->Stan(j) == LpPokrycia::Wiersz::Wylaczony
-                                                     ? 0.0
-                                                     : lp_->Wartosci()[j];
+            x = Punkt(true);
         }
         for (int j : ustalone)
             lp_->Ustaw(j, LpPokrycia::Wiersz::Wolny);
         lp_->Przywroc(baza);
-        if (przerwano_)
-            return;
+        if (!przerwano_)
+            Zaokraglij(x);
+    }
+
+    // Each row's value in the relaxation just solved, fixed rows at their bound (without an
+    // optimum, free rows at one half).
+    std::vector<double> Punkt(bool optimum) const {
+        std::vector<double> x(static_cast<std::size_t>(nl_));
+        for (int j = 0; j < nl_; ++j) {
+            const auto stan = lp_->Stan(j);
+            x[static_cast<std::size_t>(j)] = stan == LpPokrycia::Wiersz::Wlaczony    ? 1.0
+                                             : stan == LpPokrycia::Wiersz::Wylaczony ? 0.0
+                                             : optimum ? lp_->Wartosci()[j]
+                                                       : 0.5;
+        }
+        return x;
+    }
+
+    // A cover from a relaxation point: its rows at 1, completed greedily by value, then
+    // improved; kept when cheaper.
+    void Zaokraglij(const std::vector<double>& x) {
         std::vector<int> pierwsze;
         for (int j = 0; j < nl_; ++j)
             if (x[static_cast<std::size_t>(j)] > 1 - 1e-6)
