@@ -4,6 +4,10 @@
 #include "qm/slowo.h"
 
 #include <algorithm>
+#include <bit>
+#include <span>
+#include <climits>
+#include <cstdint>
 #include <utility>
 
 namespace vyn {
@@ -18,19 +22,78 @@ int Policz(const std::uint64_t* wiersz, const std::uint64_t* bez, int slowa, Odp
     return ile;
 }
 
-// The double loop: every i against every j, swapping when row i's key is greater.
-bool SortujMalejaco(std::vector<int>& w, const std::vector<int>& klucz, Odpytywanie& odp) {
-    constexpr std::size_t Blok = 4096; // comparisons between two counts
-    const std::size_t n = w.size();
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t od = 0; od < n; od += Blok) {
-            const std::size_t doo = std::min(n, od + Blok);
-            if (odp.Praca(doo - od))
-                return false;
-            for (std::size_t j = od; j < doo; ++j)
-                if (klucz[static_cast<std::size_t>(w[i])] > klucz[static_cast<std::size_t>(w[j])])
-                    std::swap(w[i], w[j]);
+// The least key over each range of positions, so that the next position whose key is below a
+// given one is found without stepping over every position between.
+class DrzewoMinimow {
+  public:
+    template <class Klucz> DrzewoMinimow(std::size_t n, Klucz&& klucz) : n_(n) {
+        while (liscie_ < n)
+            liscie_ *= 2;
+        t_.assign(2 * liscie_, INT_MAX);
+        for (std::size_t p = 0; p < n; ++p)
+            t_[liscie_ + p] = klucz(p);
+        for (std::size_t w = liscie_ - 1; w > 0; --w)
+            t_[w] = std::min(t_[2 * w], t_[2 * w + 1]);
+    }
+    void Ustaw(std::size_t p, int klucz) {
+        p += liscie_;
+        t_[p] = klucz;
+        for (p /= 2; p > 0; p /= 2) {
+            const int m = std::min(t_[2 * p], t_[2 * p + 1]);
+            if (t_[p] == m)
+                break; // the ranges above keep their least key
+            t_[p] = m;
         }
+    }
+    // The first position from `od` on whose key is below `k`; the size when there is none.
+    std::size_t PierwszaPonizej(std::size_t od, int k) const {
+        const std::size_t p = Szukaj(1, 0, liscie_, od, k);
+        return std::min(p, n_);
+    }
+    // Tree levels: the work of one update or search.
+    int Glebokosc() const { return std::countr_zero(liscie_) + 1; }
+
+  private:
+    std::size_t Szukaj(std::size_t w, std::size_t od_, std::size_t do_, std::size_t od,
+                       int k) const {
+        if (do_ <= od || t_[w] >= k)
+            return SIZE_MAX;
+        if (do_ - od_ == 1)
+            return od_;
+        const std::size_t s = (od_ + do_) / 2;
+        const std::size_t p = Szukaj(2 * w, od_, s, od, k);
+        return p != SIZE_MAX ? p : Szukaj(2 * w + 1, s, do_, od, k);
+    }
+    std::size_t n_, liscie_ = 1;
+    std::vector<int> t_;
+};
+
+// One step of the double loop: row i against every row j in turn, swapped whenever row i's key
+// is the greater. Row i's key only falls as the swaps go on, so the swaps happen exactly at the
+// positions whose key is below the key row i holds then: found through the tree, each one
+// found in a few steps. `drzewo` holds the key of the row at each position and stays so.
+template <class Klucz>
+std::size_t Przenies(std::span<int> w, std::size_t i, DrzewoMinimow& drzewo, Klucz&& klucz) {
+    std::size_t zamiany = 0;
+    for (std::size_t j = drzewo.PierwszaPonizej(0, klucz(w[i])); j < w.size();
+         j = drzewo.PierwszaPonizej(j + 1, klucz(w[i]))) {
+        std::swap(w[i], w[j]);
+        drzewo.Ustaw(i, klucz(w[i]));
+        drzewo.Ustaw(j, klucz(w[j]));
+        ++zamiany;
+    }
+    return zamiany;
+}
+
+// The double loop over all rows: every i against every j, swapping when row i's key is greater.
+bool SortujMalejaco(std::vector<int>& w, const std::vector<int>& klucz, Odpytywanie& odp) {
+    auto k = [&](int id) { return klucz[static_cast<std::size_t>(id)]; };
+    DrzewoMinimow drzewo(w.size(), [&](std::size_t p) { return k(w[p]); });
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        const std::size_t zamiany = Przenies(w, i, drzewo, k);
+        if (odp.Praca((1 + 2 * zamiany) * static_cast<std::size_t>(drzewo.Glebokosc())))
+            return false;
+    }
     return true;
 }
 
@@ -105,12 +168,14 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
         const std::uint64_t* odniesienie = wiersz(w[i + 1]);
         for (std::size_t m = i + 1; m < g; ++m)
             p3[static_cast<std::size_t>(w[m])] = Policz(wiersz(w[m]), odniesienie, slowa, odp);
+        // Only the first g positions share row b's Pokrycie1.
+        const std::span<int> pierwsze(w.data(), g);
+        auto k = [&](int id) { return p3[static_cast<std::size_t>(id)]; };
+        DrzewoMinimow drzewo(g, [&](std::size_t p) { return k(pierwsze[p]); });
         for (std::size_t b = i + 1; b < g; ++b) {
-            if (odp.Praca(g))
+            const std::size_t zamiany = Przenies(pierwsze, b, drzewo, k);
+            if (odp.Praca((1 + 2 * zamiany) * static_cast<std::size_t>(drzewo.Glebokosc())))
                 return std::nullopt;
-            for (std::size_t d = 0; d < n && P1(d) == P1(b); ++d)
-                if (p3[static_cast<std::size_t>(w[b])] > p3[static_cast<std::size_t>(w[d])])
-                    std::swap(w[b], w[d]);
         }
     }
 
