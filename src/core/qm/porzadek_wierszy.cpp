@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <span>
 #include <climits>
 #include <cstdint>
+#include <span>
 #include <utility>
 
 namespace vyn {
