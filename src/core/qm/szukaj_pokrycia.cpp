@@ -11,12 +11,16 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace vyn {
 
 namespace {
 
 using Slowo = std::uint64_t;
+
+// Subgradient steps on the relaxation prices before a solve is paid for.
+constexpr int KrokiCen = 120;
 
 // Column-to-row structures are only built while they stay this small (in 64-bit words).
 constexpr std::size_t MaksSlowOgraniczenia = std::size_t{1} << 24;
@@ -125,6 +129,7 @@ class Szukanie {
             uzyte_.assign(static_cast<std::size_t>(wr_), 0);
         }
         ileNowych_.assign(static_cast<std::size_t>(n_), 0);
+        zaplata_.assign(static_cast<std::size_t>(n_), -1);
 
         const std::size_t poziomy = static_cast<std::size_t>(n_) + 2;
         pokryte_.assign(poziomy * static_cast<std::size_t>(w_), 0);
@@ -183,9 +188,12 @@ class Szukanie {
                 wynik_.Przerwano = true;
                 break;
             }
+            przeskok_ = -1;
             if (!Odwiedz(start, 0)) {
-                if (!wynik_.Przerwano && !DalszeMozliwe(start, 0))
+                if (przeskok_ < 0 && !wynik_.Przerwano && !DalszeMozliwe(start, 0))
                     break;
+                if (przeskok_ >= 0)
+                    start = przeskok_ - 1; // the rows before it cannot start a cover
                 continue;
             }
             int d = 1;
@@ -197,11 +205,14 @@ class Szukanie {
                     continue;
                 }
                 const int r = nastepny_[du]++;
+                przeskok_ = -1;
                 if (Odwiedz(r, d)) {
                     nastepny_[du + 1] = r + 1;
                     ++d;
-                } else if (!wynik_.Przerwano && !DalszeMozliwe(r, d))
+                } else if (przeskok_ < 0 && !wynik_.Przerwano && !DalszeMozliwe(r, d))
                     nastepny_[du] = n_;
+                else if (przeskok_ >= 0)
+                    nastepny_[du] = przeskok_; // the rows before it cannot follow
             }
         }
         // Stopped before the search met a form of the least cost: the solver's cover stands.
@@ -278,9 +289,9 @@ class Szukanie {
                 return false;
         if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, Prog() - koszt))
             return false;
-        if (lp_)
-            return Zmiesci(r, dziecko, Prog() - koszt, d + 1, d);
-        return true;
+        if (!lp_)
+            return true;
+        return Zmiesci(r, dziecko, Prog() - koszt, d + 1, d);
     }
 
     // Whether the columns outside `pokryte` may still be covered within `zapas` by the rows
@@ -305,6 +316,26 @@ class Szukanie {
         for (const auto* y : {&cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))], &ceny_})
             if (!y->empty() && CalaGranica(GranicaCen(r, niepokryte_.data(), *y)) > zapas)
                 return false;
+        // Raised prices cut many branches at a fraction of a solve where the relaxation is
+        // dear to solve (symmetric functions), and almost none where its solves are cheap;
+        // they are tried while the solves they spare pay for them.
+        const bool poCieciuCen = std::exchange(poCieciuCen_, false);
+        const auto& y0 = cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))].empty()
+                             ? ceny_
+                             : cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))];
+        const long long kosztRozwiazania = 30LL * (n_ + c_);
+        if (!y0.empty() && pracaCen_ <= (oszczedzone_ + 4) * kosztRozwiazania +
+                                            rozwiazania_ * kosztRozwiazania / 8) {
+            if (PodniesCeny(r, niepokryte_.data(), y0, zapas, KrokiCen)) {
+                ++oszczedzone_;
+                poCieciuCen_ = cel > inny;
+                return false;
+            }
+        }
+        // A cut by prices that only moved the solve to the question after it spared none.
+        if (poCieciuCen && cel < inny)
+            --oszczedzone_;
+        ++rozwiazania_;
         lp_->Wymagaj(niepokryte_.data());
         for (; odLp_ < r + 1; ++odLp_)
             lp_->Ustaw(odLp_, LpPokrycia::Wiersz::Wylaczony);
@@ -325,51 +356,116 @@ class Szukanie {
                     punkt.emplace_back(p, lp_->Wartosci()[p]);
             if (CalaGranica(lp_->Wartosc()) > zapas)
                 return false;
-            return ++bezPostaci_ <= k_.ProgDokladnych || ZmiesciDokladnie(r, zapas, punkt);
+            if (++bezPostaci_ <= k_.ProgDokladnych)
+                return true;
+            return ZmiesciDokladnie(r, cel, inny);
         case LpPokrycia::Wynik::Blad:
             break;
         }
         return true;
     }
 
-    // Whether the columns in `niepokryte_` have a cover within `zapas` by the rows after r,
-    // by the branch and bound. The least cost is known, so such a cover costs exactly
-    // `zapas`; its rows are kept as the point for the children.
-    bool ZmiesciDokladnie(int r, int zapas, std::vector<std::pair<int, double>>& punkt) {
+    // Settles exactly, for row r and the rows after it together, where the search goes on at
+    // the level of the question: the first of those rows that can be the next row there, found
+    // by the branch and bound and kept in `przeskok_`, its cover as the point for the children.
+    // For the question about r itself (`cel` > `inny`), true when r is that row; for the one
+    // about the rows after r, true when there is one.
+    bool ZmiesciDokladnie(int r, int cel, int inny) {
+        const int od = cel > inny ? r : r + 1;
+        przeskok_ = PierwszyMozliwy(od, std::min(cel, inny));
+        if (cel > inny && przeskok_ == r) {
+            przeskok_ = -1;
+            return true;
+        }
+        return cel < inny && przeskok_ < n_;
+    }
+
+    // A cover of the columns in `wolne` within `zapas` by the rows from `od` on, one of them
+    // at or before `doo` when `doo` >= 0: its rows in increasing order, or none. That row
+    // condition is one more column, covered by the rows it names.
+    std::vector<int> PokrycieDokladne(const Slowo* wolne, int od, int doo, int zapas) {
         std::vector<int> numer(static_cast<std::size_t>(c_), -1);
         int kolumny = 0;
-        DlaBitow(niepokryte_.data(),
-                 [&](int c) { numer[static_cast<std::size_t>(c)] = kolumny++; });
+        DlaBitow(wolne, [&](int c) { numer[static_cast<std::size_t>(c)] = kolumny++; });
+        const int warunek = doo >= 0 ? kolumny++ : -1;
         const int slowa = (kolumny + 63) / 64;
         std::vector<Slowo> wiersze;
         std::vector<int> koszty, pozycje;
-        for (int p = r + 1; p < n_; ++p) {
+        bool spelniony = warunek < 0;
+        for (int p = od; p < n_; ++p) {
             std::vector<Slowo> w(static_cast<std::size_t>(slowa), 0);
             bool pokrywa = false;
             const Slowo* wp = Wiersz(p);
             for (int s = 0; s < w_; ++s)
-                for (Slowo x = wp[s] & niepokryte_[static_cast<std::size_t>(s)]; x; x &= x - 1) {
+                for (Slowo x = wp[s] & wolne[s]; x; x &= x - 1) {
                     Ustaw(w.data(), numer[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
                     pokrywa = true;
                 }
+            // A row adding nothing is in no cover within the least cost.
             if (!pokrywa)
                 continue;
+            if (p <= doo) {
+                Ustaw(w.data(), warunek);
+                spelniony = true;
+            }
             wiersze.insert(wiersze.end(), w.begin(), w.end());
             koszty.push_back(koszt_[static_cast<std::size_t>(p)]);
             pozycje.push_back(p);
         }
+        if (!spelniony)
+            return {};
         const NajtanszePokrycie dokladne =
             ZnajdzNajtanszePokrycie(wiersze, kolumny, slowa, koszty, k_.Przerwac, {}, zapas + 1);
         if (dokladne.Przerwano) {
             wynik_.Przerwano = true;
-            return false;
+            return {};
         }
-        if (dokladne.Koszt == 0)
-            return false;
-        punkt.clear();
+        std::vector<int> rzedy;
         for (int i : dokladne.Wiersze)
-            punkt.emplace_back(pozycje[static_cast<std::size_t>(i)], 1.0);
-        return true;
+            rzedy.push_back(pozycje[static_cast<std::size_t>(i)]);
+        return rzedy;
+    }
+
+    // The first row from `od` on that can still be the next row of the cover at level d
+    // (n_ when none can), found by ranges: a cover whose rows start in [od, b] is one with a
+    // row at or before b, and its first row bounds the answer. Rows of a range with no such
+    // cover are passed over together. The cover found is kept as the point for the children.
+    int PierwszyMozliwy(int od, int d) {
+        const Slowo* pokryte = Pokryte(d);
+        std::vector<Slowo> wolne(static_cast<std::size_t>(w_));
+        for (int k = 0; k < w_; ++k)
+            wolne[static_cast<std::size_t>(k)] = ~pokryte[k];
+        if (c_ % 64)
+            wolne[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
+        const int zapas = Prog() - kosztPoziomu_[static_cast<std::size_t>(d)];
+        // Any cover at all first: none ends the level at once, and the first row of one
+        // bounds the search. Then ranges from `od` growing until one holds a first row, and
+        // halving once one does.
+        std::vector<int> pokrycie = PokrycieDokladne(wolne.data(), od, -1, zapas);
+        if (pokrycie.empty())
+            return n_;
+        int najlepszy = pokrycie.front();
+        bool polowienie = false;
+        for (int krok = 1; od < najlepszy && !wynik_.Przerwano;) {
+            const int doo =
+                polowienie ? od + (najlepszy - 1 - od) / 2 : std::min(najlepszy - 1, od + krok - 1);
+            std::vector<int> p = PokrycieDokladne(wolne.data(), od, doo, zapas);
+            if (p.empty()) {
+                od = doo + 1;
+                krok *= 2;
+            } else {
+                najlepszy = p.front();
+                pokrycie = std::move(p);
+                polowienie = true;
+            }
+        }
+        if (wynik_.Przerwano || najlepszy == n_)
+            return n_;
+        auto& punkt = punkty_[static_cast<std::size_t>(d) + 1];
+        punkt.clear();
+        for (std::size_t i = 1; i < pokrycie.size(); ++i)
+            punkt.emplace_back(pokrycie[i], 1.0);
+        return najlepszy;
     }
 
     // After row r failed as the next row of the cover at level d: whether any later row
@@ -446,21 +542,96 @@ class Szukanie {
         return true;
     }
 
+    // What the prices y (those below 0 taken as 0) pay each row after r for its columns in
+    // `wolne`; the rows paid anything are listed in `placone_`. Walks the columns' own row
+    // lists, so the work follows the columns left rather than all the rows.
+    long long Zaplaty(int r, const Slowo* wolne, const std::vector<double>& y) {
+        long long praca = 0;
+        for (int p : placone_)
+            zaplata_[static_cast<std::size_t>(p)] = -1;
+        placone_.clear();
+        DlaBitow(wolne, [&](int c) {
+            const double yc = std::max(0.0, y[static_cast<std::size_t>(c)]);
+            const std::size_t od = poczatekKolumny_[static_cast<std::size_t>(c)];
+            for (std::size_t i = poczatekKolumny_[static_cast<std::size_t>(c) + 1]; i-- > od;) {
+                const int p = pozycje_[i];
+                if (p <= r)
+                    break;
+                ++praca;
+                double& z = zaplata_[static_cast<std::size_t>(p)];
+                if (z < 0) {
+                    z = 0;
+                    placone_.push_back(p);
+                }
+                z += yc;
+            }
+        });
+        return praca;
+    }
+
     // The Lagrangian bound of prices y >= 0 on the columns `wolne` to cover with the rows after
     // r: sum of y over those columns, less what each row would be overpaid.
     double GranicaCen(int r, const Slowo* wolne, const std::vector<double>& ceny) {
         double suma = 0;
         DlaBitow(wolne, [&](int c) { suma += std::max(0.0, ceny[static_cast<std::size_t>(c)]); });
-        for (int p = r + 1; p < n_; ++p) {
-            const Slowo* w = Wiersz(p);
-            double zaplata = 0;
-            for (int s = 0; s < w_; ++s)
-                for (Slowo x = w[s] & wolne[s]; x; x &= x - 1)
-                    zaplata +=
-                        std::max(0.0, ceny[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))]);
-            suma -= std::max(0.0, zaplata - koszt_[static_cast<std::size_t>(p)]);
-        }
+        Zaplaty(r, wolne, ceny);
+        for (int p : placone_)
+            suma -= std::max(0.0, zaplata_[static_cast<std::size_t>(p)] -
+                                      koszt_[static_cast<std::size_t>(p)]);
         return suma;
+    }
+
+    // Whether prices raised from `y0` by subgradient steps toward the cost `zapas` + 1 show
+    // that no cover of the columns `wolne` by the rows after r fits within `zapas`. A stop ends
+    // it as a cut, with the search marked stopped.
+    bool PodniesCeny(int r, const Slowo* wolne, const std::vector<double>& y0, int zapas,
+                     int kroki) {
+        std::vector<double>& y = robocze_;
+        y.assign(static_cast<std::size_t>(c_), 0.0);
+        DlaBitow(wolne, [&](int c) {
+            y[static_cast<std::size_t>(c)] = std::max(0.0, y0[static_cast<std::size_t>(c)]);
+        });
+        std::vector<double>& g = gradient_;
+        g.assign(static_cast<std::size_t>(c_), 0.0);
+        for (int it = 0; it < kroki; ++it) {
+            if (it % 16 == 15 && k_.Przerwac && k_.Przerwac()) {
+                wynik_.Przerwano = true;
+                return true;
+            }
+            double l = 0;
+            DlaBitow(wolne, [&](int c) {
+                l += y[static_cast<std::size_t>(c)];
+                g[static_cast<std::size_t>(c)] = 1;
+            });
+            pracaCen_ += Zaplaty(r, wolne, y);
+            for (int p : placone_) {
+                const double zreduk =
+                    koszt_[static_cast<std::size_t>(p)] - zaplata_[static_cast<std::size_t>(p)];
+                if (zreduk >= 0)
+                    continue;
+                l += zreduk;
+                const Slowo* w = Wiersz(p);
+                for (int s = 0; s < w_; ++s)
+                    for (Slowo x = w[s] & wolne[s]; x; x &= x - 1)
+                        g[static_cast<std::size_t>(s * 64 + __builtin_ctzll(x))] -= 1;
+            }
+            if (CalaGranica(l) > zapas)
+                return true;
+            double norma = 0;
+            DlaBitow(wolne, [&](int c) {
+                const double gc = g[static_cast<std::size_t>(c)];
+                if (gc > 0 || y[static_cast<std::size_t>(c)] > 0)
+                    norma += gc * gc;
+            });
+            if (norma == 0)
+                return false;
+            const double t = (zapas + 1 - l) / norma;
+            DlaBitow(wolne, [&](int c) {
+                auto& yc = y[static_cast<std::size_t>(c)];
+                yc = std::max(0.0, yc + t * g[static_cast<std::size_t>(c)]);
+            });
+        }
+        return false;
     }
 
     // Whether the columns outside `pokryte` might still be covered by rows after r within
@@ -600,6 +771,14 @@ class Szukanie {
     std::vector<std::vector<std::pair<int, double>>> punkty_;
     std::vector<double> pokrycie_;
     std::vector<std::pair<int, double>> naprawiony_;
+    bool poCieciuCen_ = false;  // the last question about a next row was cut by raised prices
+    long long pracaCen_ = 0;    // the price raising's work, in row-column steps
+    long long oszczedzone_ = 0; // solves it spared
+    long long rozwiazania_ = 0; // relaxations solved
+    std::vector<double> robocze_, gradient_; // the prices being raised, and their step
+    std::vector<double> zaplata_; // by row: what the prices pay it, -1 when not in placone_
+    std::vector<int> placone_;
+    int przeskok_ = -1;          // >= 0: the next row that can follow, the ones before cannot
     int odLp_ = 0;               // the model's rows before this position are fixed out
     std::size_t bezPostaci_ = 0; // relaxations solved since the last form recorded
     int granica_ = 0;            // proven bound on the core's least cost

@@ -6,8 +6,10 @@
 // and "+": letters plus groups. Every cover of the best cost is recorded in the order met.
 // Two cuts save work without changing what is recorded: a branch in which some column can
 // no longer be covered, and a branch whose cost plus a lower bound on the rows it still
-// needs exceeds the best cost. Where the bound is loose and the search meets no form for
-// long, each branch is settled exactly before it is entered.
+// needs exceeds the best cost (the relaxation's, or prices raised toward it by subgradient
+// steps where solving it is dear). Where the bound is loose and the search meets no form for
+// long, the next row of a level is settled exactly before it is entered, for ranges of rows
+// at once.
 #pragma once
 
 #include "granice.h"
