@@ -11,6 +11,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace vyn {
@@ -21,6 +22,10 @@ using Slowo = std::uint64_t;
 
 // Subgradient steps on the relaxation prices before a solve is paid for.
 constexpr int KrokiCen = 120;
+
+// Polls of the stop (nodes and simplex steps) a range of next rows may take to be refused,
+// at least, before it is tried row by row instead.
+constexpr long long MinBudzetZakresu = 200;
 
 // Column-to-row structures are only built while they stay this small (in 64-bit words).
 constexpr std::size_t MaksSlowOgraniczenia = std::size_t{1} << 24;
@@ -358,32 +363,62 @@ class Szukanie {
                 return false;
             if (++bezPostaci_ <= k_.ProgDokladnych)
                 return true;
-            return ZmiesciDokladnie(r, cel, inny);
+            return ZmiesciDokladnie(r, zapas, cel, inny);
         case LpPokrycia::Wynik::Blad:
             break;
         }
         return true;
     }
 
-    // Settles exactly, for row r and the rows after it together, where the search goes on at
-    // the level of the question: the first of those rows that can be the next row there, found
-    // by the branch and bound and kept in `przeskok_`, its cover as the point for the children.
-    // For the question about r itself (`cel` > `inny`), true when r is that row; for the one
-    // about the rows after r, true when there is one.
-    bool ZmiesciDokladnie(int r, int cel, int inny) {
-        const int od = cel > inny ? r : r + 1;
-        przeskok_ = PierwszyMozliwy(od, std::min(cel, inny));
-        if (cel > inny && przeskok_ == r) {
-            przeskok_ = -1;
-            return true;
-        }
-        return cel < inny && przeskok_ < n_;
+    // Settles exactly, by the branch and bound, what the relaxation let through: whether the
+    // columns in `niepokryte_` have a cover within `zapas` by the rows after r. The least cost
+    // is known, so such a cover costs exactly `zapas`; its rows are kept as the point at level
+    // `cel`. For the question after row r failed at level `cel` (`cel` < `inny`), the cover's
+    // first row m bounds where the search goes on, and the rows before m are passed over as
+    // far as ranges of them are cheaply refused (`przeskok_`).
+    bool ZmiesciDokladnie(int r, int zapas, int cel, int inny) {
+        const std::optional<std::vector<int>> pokrycie =
+            PokrycieDokladne(niepokryte_.data(), r + 1, -1, zapas);
+        if (!pokrycie || pokrycie->empty())
+            return false;
+        auto& punkt = punkty_[static_cast<std::size_t>(cel)];
+        punkt.clear();
+        for (int p : *pokrycie)
+            punkt.emplace_back(p, 1.0);
+        if (cel < inny && pokrycie->front() > r + 1)
+            przeskok_ = PominOdrzucone(r + 1, *pokrycie, cel,
+                                       std::max(odpytaniaDokladne_, MinBudzetZakresu));
+        return true;
     }
 
     // A cover of the columns in `wolne` within `zapas` by the rows from `od` on, one of them
-    // at or before `doo` when `doo` >= 0: its rows in increasing order, or none. That row
-    // condition is one more column, covered by the rows it names.
-    std::vector<int> PokrycieDokladne(const Slowo* wolne, int od, int doo, int zapas) {
+    // at or before `doo` when `doo` >= 0: its rows in increasing order, or an empty list when
+    // there is none. That row condition is one more column, covered by the rows it names.
+    // Nothing when stopped, or when the branch and bound polls more than `budzet` (> 0) times
+    // without an answer.
+    std::optional<std::vector<int>> PokrycieDokladne(const Slowo* wolne, int od, int doo, int zapas,
+                                                     long long budzet = 0) {
+        if (doo == od) {
+            // Row `od` itself, then the rest after it: a smaller problem for the solver.
+            std::vector<Slowo> reszta(wolne, wolne + w_);
+            const Slowo* w = Wiersz(od);
+            bool dodaje = false;
+            for (int k = 0; k < w_; ++k) {
+                dodaje = dodaje || (reszta[static_cast<std::size_t>(k)] & w[k]) != 0;
+                reszta[static_cast<std::size_t>(k)] &= ~w[k];
+            }
+            const int zostaje = zapas - koszt_[static_cast<std::size_t>(od)];
+            if (!dodaje || zostaje < 0)
+                return std::vector<int>{};
+            std::optional<std::vector<int>> pokrycie = std::vector<int>{};
+            if (std::any_of(reszta.begin(), reszta.end(), [](Slowo x) { return x != 0; })) {
+                pokrycie = PokrycieDokladne(reszta.data(), od + 1, -1, zostaje, budzet);
+                if (!pokrycie || pokrycie->empty())
+                    return pokrycie;
+            }
+            pokrycie->insert(pokrycie->begin(), od);
+            return pokrycie;
+        }
         std::vector<int> numer(static_cast<std::size_t>(c_), -1);
         int kolumny = 0;
         DlaBitow(wolne, [&](int c) { numer[static_cast<std::size_t>(c)] = kolumny++; });
@@ -413,24 +448,34 @@ class Szukanie {
             pozycje.push_back(p);
         }
         if (!spelniony)
-            return {};
+            return std::vector<int>{};
+        long long odpytania = 0;
+        const auto przerwac = [&] {
+            if (k_.Przerwac && k_.Przerwac()) {
+                wynik_.Przerwano = true;
+                return true;
+            }
+            return ++odpytania > budzet && budzet > 0;
+        };
         const NajtanszePokrycie dokladne =
-            ZnajdzNajtanszePokrycie(wiersze, kolumny, slowa, koszty, k_.Przerwac, {}, zapas + 1);
-        if (dokladne.Przerwano) {
-            wynik_.Przerwano = true;
-            return {};
-        }
+            ZnajdzNajtanszePokrycie(wiersze, kolumny, slowa, koszty, przerwac, {}, zapas + 1);
+        odpytaniaDokladne_ = odpytania;
+        if (dokladne.Przerwano)
+            return std::nullopt;
         std::vector<int> rzedy;
         for (int i : dokladne.Wiersze)
             rzedy.push_back(pozycje[static_cast<std::size_t>(i)]);
         return rzedy;
     }
 
-    // The first row from `od` on that can still be the next row of the cover at level d
-    // (n_ when none can), found by ranges: a cover whose rows start in [od, b] is one with a
-    // row at or before b, and its first row bounds the answer. Rows of a range with no such
-    // cover are passed over together. The cover found is kept as the point for the children.
-    int PierwszyMozliwy(int od, int d) {
+    // Where the search goes on at level d, given `pokrycie`, a cover of the level's columns
+    // within the least cost whose first row m comes after `od`: ranges of the rows from `od`
+    // on, growing while they are refused, each within `budzet` polls, are passed over whole;
+    // the first range not refused is where the rows are tried one by one again. When all
+    // rows before m are refused, m it is, with the cover's rest as the point for the children.
+    // Finding a cover in a range costs far more than refusing one, hence the budget.
+    int PominOdrzucone(int od, const std::vector<int>& pokrycie, int d, long long budzet) {
+        const int m = pokrycie.front();
         const Slowo* pokryte = Pokryte(d);
         std::vector<Slowo> wolne(static_cast<std::size_t>(w_));
         for (int k = 0; k < w_; ++k)
@@ -438,34 +483,18 @@ class Szukanie {
         if (c_ % 64)
             wolne[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
         const int zapas = Prog() - kosztPoziomu_[static_cast<std::size_t>(d)];
-        // Any cover at all first: none ends the level at once, and the first row of one
-        // bounds the search. Then ranges from `od` growing until one holds a first row, and
-        // halving once one does.
-        std::vector<int> pokrycie = PokrycieDokladne(wolne.data(), od, -1, zapas);
-        if (pokrycie.empty())
-            return n_;
-        int najlepszy = pokrycie.front();
-        bool polowienie = false;
-        for (int krok = 1; od < najlepszy && !wynik_.Przerwano;) {
-            const int doo =
-                polowienie ? od + (najlepszy - 1 - od) / 2 : std::min(najlepszy - 1, od + krok - 1);
-            std::vector<int> p = PokrycieDokladne(wolne.data(), od, doo, zapas);
-            if (p.empty()) {
-                od = doo + 1;
-                krok *= 2;
-            } else {
-                najlepszy = p.front();
-                pokrycie = std::move(p);
-                polowienie = true;
-            }
+        for (int krok = 1; od < m; krok *= 2) {
+            const int doo = std::min(m - 1, od + krok - 1);
+            const auto zakres = PokrycieDokladne(wolne.data(), od, doo, zapas, budzet);
+            if (!zakres || !zakres->empty())
+                return od;
+            od = doo + 1;
         }
-        if (wynik_.Przerwano || najlepszy == n_)
-            return n_;
         auto& punkt = punkty_[static_cast<std::size_t>(d) + 1];
         punkt.clear();
         for (std::size_t i = 1; i < pokrycie.size(); ++i)
             punkt.emplace_back(pokrycie[i], 1.0);
-        return najlepszy;
+        return m;
     }
 
     // After row r failed as the next row of the cover at level d: whether any later row
@@ -778,10 +807,11 @@ class Szukanie {
     std::vector<double> robocze_, gradient_; // the prices being raised, and their step
     std::vector<double> zaplata_; // by row: what the prices pay it, -1 when not in placone_
     std::vector<int> placone_;
-    int przeskok_ = -1;          // >= 0: the next row that can follow, the ones before cannot
-    int odLp_ = 0;               // the model's rows before this position are fixed out
-    std::size_t bezPostaci_ = 0; // relaxations solved since the last form recorded
-    int granica_ = 0;            // proven bound on the core's least cost
+    long long odpytaniaDokladne_ = 0; // polls the last exact settling took
+    int przeskok_ = -1;               // >= 0: the next row that can follow, the ones before cannot
+    int odLp_ = 0;                    // the model's rows before this position are fixed out
+    std::size_t bezPostaci_ = 0;      // relaxations solved since the last form recorded
+    int granica_ = 0;                 // proven bound on the core's least cost
     int kosztIstotnych_ = 0;
     int pokazany_ = 0; // the cost the labels show
     std::vector<Slowo> niepokryte_;
