@@ -711,12 +711,25 @@ class Szukanie {
     // A cover pays for every uncovered column at least the cheapest share cost / k of a row
     // after r that covers it, k being the number of uncovered columns that row covers.
     bool UdzialyMieszczaSie(int r, const Slowo* pokryte, int zapas) {
-        for (int p = r + 1; p < n_; ++p) {
-            const Slowo* w = Wiersz(p);
-            int k = 0;
-            for (int s = 0; s < w_; ++s)
-                k += Jedynki(w[s] & ~pokryte[s]);
-            ileNowych_[static_cast<std::size_t>(p)] = k;
+        // Counted through the uncovered columns' row lists: deep in the search few are left.
+        for (int p : liczone_)
+            ileNowych_[static_cast<std::size_t>(p)] = 0;
+        liczone_.clear();
+        for (int s = 0; s < w_; ++s) {
+            Slowo wolne = ~pokryte[s];
+            if (s == w_ - 1 && c_ % 64)
+                wolne &= (Slowo{1} << (c_ % 64)) - 1;
+            for (; wolne; wolne &= wolne - 1) {
+                const int c = s * 64 + __builtin_ctzll(wolne);
+                const std::size_t od = poczatekKolumny_[static_cast<std::size_t>(c)];
+                for (std::size_t i = poczatekKolumny_[static_cast<std::size_t>(c) + 1]; i-- > od;) {
+                    const int p = pozycje_[i];
+                    if (p <= r)
+                        break;
+                    if (ileNowych_[static_cast<std::size_t>(p)]++ == 0)
+                        liczone_.push_back(p);
+                }
+            }
         }
         double suma = 0;
         for (int s = 0; s < w_; ++s) {
@@ -807,6 +820,7 @@ class Szukanie {
     std::vector<double> robocze_, gradient_; // the prices being raised, and their step
     std::vector<double> zaplata_; // by row: what the prices pay it, -1 when not in placone_
     std::vector<int> placone_;
+    std::vector<int> liczone_;        // the rows whose ileNowych_ is not 0
     long long odpytaniaDokladne_ = 0; // polls the last exact settling took
     int przeskok_ = -1;               // >= 0: the next row that can follow, the ones before cannot
     int odLp_ = 0;                    // the model's rows before this position are fixed out
