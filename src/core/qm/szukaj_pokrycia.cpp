@@ -252,6 +252,35 @@ class Szukanie {
             for (Slowo s = b[k]; s; s &= s - 1)
                 f(k * 64 + __builtin_ctzll(s));
     }
+    // The columns outside `pokryte`, as a bit set.
+    void Niepokryte(const Slowo* pokryte, Slowo* wynik) const {
+        for (int k = 0; k < w_; ++k)
+            wynik[k] = ~pokryte[k];
+        if (c_ % 64)
+            wynik[w_ - 1] &= (Slowo{1} << (c_ % 64)) - 1;
+    }
+    // f(c) for each column outside `pokryte` in turn, while it answers true; false when stopped.
+    template <class F> bool DlaNiepokrytych(const Slowo* pokryte, F&& f) const {
+        for (int k = 0; k < w_; ++k) {
+            Slowo wolne = ~pokryte[k];
+            if (k == w_ - 1 && c_ % 64)
+                wolne &= (Slowo{1} << (c_ % 64)) - 1;
+            for (; wolne; wolne &= wolne - 1)
+                if (!f(k * 64 + __builtin_ctzll(wolne)))
+                    return false;
+        }
+        return true;
+    }
+    // f(p) for each row p after r that covers column c, the last first.
+    template <class F> void DlaWierszyPo(int c, int r, F&& f) const {
+        const std::size_t od = poczatekKolumny_[static_cast<std::size_t>(c)];
+        for (std::size_t i = poczatekKolumny_[static_cast<std::size_t>(c) + 1]; i-- > od;) {
+            const int p = pozycje_[i];
+            if (p <= r)
+                break;
+            f(p);
+        }
+    }
     // The dearest cover that could still change the result: the best cost, or one less once
     // the forms of that cost overflowed the list (a further one would only be counted).
     int Prog() const { return wynik_.Obcieto ? najlepsza_ - 1 : najlepsza_; }
@@ -294,19 +323,16 @@ class Szukanie {
                 return false;
         if (najlepsza_ != 0 && !MoznaZmiescic(r, dziecko, Prog() - koszt))
             return false;
-        if (!lp_)
-            return true;
-        return Zmiesci(r, dziecko, Prog() - koszt, d + 1, d);
+        if (lp_)
+            return Zmiesci(r, dziecko, Prog() - koszt, d + 1, d);
+        return true;
     }
 
     // Whether the columns outside `pokryte` may still be covered within `zapas` by the rows
     // after r, by the relaxation. A relaxation point that fits is kept at level `cel`; the
     // points of levels `cel` and `inny` are tried before solving.
     bool Zmiesci(int r, const Slowo* pokryte, int zapas, int cel, int inny) {
-        for (int k = 0; k < w_; ++k)
-            niepokryte_[static_cast<std::size_t>(k)] = ~pokryte[k];
-        if (c_ % 64)
-            niepokryte_[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
+        Niepokryte(pokryte, niepokryte_.data());
         // The relaxation over the rows after r sees through rows and columns that the
         // simple bounds count twice.
         // Prices from an earlier relaxation bound this one too, at a fraction of a solve.
@@ -318,16 +344,16 @@ class Szukanie {
                 punkt = naprawiony_; // kept for the children
                 return true;
             }
-        for (const auto* y : {&cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))], &ceny_})
+        const auto& cenyPoziomu = cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))];
+        for (const auto* y :
+             std::initializer_list<const std::vector<double>*>{&cenyPoziomu, &ceny_})
             if (!y->empty() && CalaGranica(GranicaCen(r, niepokryte_.data(), *y)) > zapas)
                 return false;
         // Raised prices cut many branches at a fraction of a solve where the relaxation is
         // dear to solve (symmetric functions), and almost none where its solves are cheap;
         // they are tried while the solves they spare pay for them.
         const bool poCieciuCen = std::exchange(poCieciuCen_, false);
-        const auto& y0 = cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))].empty()
-                             ? ceny_
-                             : cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))];
+        const auto& y0 = cenyPoziomu.empty() ? ceny_ : cenyPoziomu;
         const long long kosztRozwiazania = 30LL * (n_ + c_);
         if (!y0.empty() && pracaCen_ <= (oszczedzone_ + 4) * kosztRozwiazania +
                                             rozwiazania_ * kosztRozwiazania / 8) {
@@ -476,12 +502,8 @@ class Szukanie {
     // Finding a cover in a range costs far more than refusing one, hence the budget.
     int PominOdrzucone(int od, const std::vector<int>& pokrycie, int d, long long budzet) {
         const int m = pokrycie.front();
-        const Slowo* pokryte = Pokryte(d);
         std::vector<Slowo> wolne(static_cast<std::size_t>(w_));
-        for (int k = 0; k < w_; ++k)
-            wolne[static_cast<std::size_t>(k)] = ~pokryte[k];
-        if (c_ % 64)
-            wolne[static_cast<std::size_t>(w_ - 1)] &= (Slowo{1} << (c_ % 64)) - 1;
+        Niepokryte(Pokryte(d), wolne.data());
         const int zapas = Prog() - kosztPoziomu_[static_cast<std::size_t>(d)];
         for (int krok = 1; od < m; krok *= 2) {
             const int doo = std::min(m - 1, od + krok - 1);
@@ -581,11 +603,7 @@ class Szukanie {
         placone_.clear();
         DlaBitow(wolne, [&](int c) {
             const double yc = std::max(0.0, y[static_cast<std::size_t>(c)]);
-            const std::size_t od = poczatekKolumny_[static_cast<std::size_t>(c)];
-            for (std::size_t i = poczatekKolumny_[static_cast<std::size_t>(c) + 1]; i-- > od;) {
-                const int p = pozycje_[i];
-                if (p <= r)
-                    break;
+            DlaWierszyPo(c, r, [&](int p) {
                 ++praca;
                 double& z = zaplata_[static_cast<std::size_t>(p)];
                 if (z < 0) {
@@ -593,7 +611,7 @@ class Szukanie {
                     placone_.push_back(p);
                 }
                 z += yc;
-            }
+            });
         });
         return praca;
     }
@@ -715,46 +733,24 @@ class Szukanie {
         for (int p : liczone_)
             ileNowych_[static_cast<std::size_t>(p)] = 0;
         liczone_.clear();
-        for (int s = 0; s < w_; ++s) {
-            Slowo wolne = ~pokryte[s];
-            if (s == w_ - 1 && c_ % 64)
-                wolne &= (Slowo{1} << (c_ % 64)) - 1;
-            for (; wolne; wolne &= wolne - 1) {
-                const int c = s * 64 + __builtin_ctzll(wolne);
-                const std::size_t od = poczatekKolumny_[static_cast<std::size_t>(c)];
-                for (std::size_t i = poczatekKolumny_[static_cast<std::size_t>(c) + 1]; i-- > od;) {
-                    const int p = pozycje_[i];
-                    if (p <= r)
-                        break;
-                    if (ileNowych_[static_cast<std::size_t>(p)]++ == 0)
-                        liczone_.push_back(p);
-                }
-            }
-        }
+        DlaNiepokrytych(pokryte, [&](int c) {
+            DlaWierszyPo(c, r, [&](int p) {
+                if (ileNowych_[static_cast<std::size_t>(p)]++ == 0)
+                    liczone_.push_back(p);
+            });
+            return true;
+        });
         double suma = 0;
-        for (int s = 0; s < w_; ++s) {
-            Slowo wolne = ~pokryte[s];
-            if (s == w_ - 1 && c_ % 64)
-                wolne &= (Slowo{1} << (c_ % 64)) - 1;
-            while (wolne) {
-                const int c = s * 64 + __builtin_ctzll(wolne);
-                wolne &= wolne - 1;
-                double najmniej = 1e18;
-                const std::size_t koniec = poczatekKolumny_[static_cast<std::size_t>(c) + 1];
-                for (std::size_t i = koniec; i-- > poczatekKolumny_[static_cast<std::size_t>(c)];) {
-                    const int p = pozycje_[i];
-                    if (p <= r)
-                        break;
-                    najmniej = std::min(najmniej,
-                                        static_cast<double>(koszt_[static_cast<std::size_t>(p)]) /
-                                            ileNowych_[static_cast<std::size_t>(p)]);
-                }
-                suma += najmniej;
-                if (suma > zapas + 1e-6)
-                    return false;
-            }
-        }
-        return true;
+        return DlaNiepokrytych(pokryte, [&](int c) {
+            double najmniej = 1e18;
+            DlaWierszyPo(c, r, [&](int p) {
+                najmniej =
+                    std::min(najmniej, static_cast<double>(koszt_[static_cast<std::size_t>(p)]) /
+                                           ileNowych_[static_cast<std::size_t>(p)]);
+            });
+            suma += najmniej;
+            return suma <= zapas + 1e-6;
+        });
     }
 
     void ZapiszNajtansze(const NajtanszePokrycie& p) {
