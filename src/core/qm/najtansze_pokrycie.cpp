@@ -294,9 +294,10 @@ class GaleziePl : public UkladPokrycia {
   public:
     GaleziePl(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
               const std::vector<int>& koszt, const std::function<bool()>& przerwac,
-              const PostepPokrycia& postep, int odciecie)
+              const PostepPokrycia& postep, int odciecie, const std::vector<unsigned char>& baza,
+              ZyskiGalezi* zyski)
         : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac), postep_(postep),
-          odciecie_(odciecie) {}
+          odciecie_(odciecie), bazaPoczatkowa_(baza), zyski_(zyski) {}
 
     NajtanszePokrycie Uruchom() {
         NajtanszePokrycie wynik;
@@ -337,9 +338,12 @@ class GaleziePl : public UkladPokrycia {
         }
         if (mozliwe && cl_ > 0 && !przerwano_ && !Znaleziony()) {
             lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
-            suma_.assign(static_cast<std::size_t>(nl_) * 2, 0.0);
-            ile_.assign(static_cast<std::size_t>(nl_) * 2, 0);
+            if (!bazaPoczatkowa_.empty())
+                lp_->Zacznij(BazaModelu());
+            zyskiLp_ = (zyski_ ? *zyski_ : ZyskiGalezi{}).Wybierz(oryginal_);
             Szukaj();
+            if (zyski_)
+                zyski_->Przyjmij(zyskiLp_, oryginal_);
         }
         wynik.Przerwano = przerwano_;
         wynik.Dokladny = !przerwano_;
@@ -360,7 +364,10 @@ class GaleziePl : public UkladPokrycia {
     // The model: the rows and columns left after the root reductions, renumbered.
     void Zbuduj(const Bity& wolne, const Bity& dostepne) {
         std::vector<int> numer(static_cast<std::size_t>(c_), -1);
-        DlaBitow(wolne, [&](int c) { numer[static_cast<std::size_t>(c)] = cl_++; });
+        DlaBitow(wolne, [&](int c) {
+            numer[static_cast<std::size_t>(c)] = cl_++;
+            kolumnaOryginalna_.push_back(c);
+        });
         wl_ = (cl_ + 63) / 64;
         DlaBitow(dostepne, [&](int r) {
             Bity w(static_cast<std::size_t>(wl_), 0);
@@ -384,6 +391,16 @@ class GaleziePl : public UkladPokrycia {
             DlaBitowLp(j, [&](int c) {
                 rzedy_[static_cast<std::size_t>(wstaw[static_cast<std::size_t>(c)]++)] = j;
             });
+    }
+    // The given basis, for the model's rows and columns (only the status, none of the
+    // solver's marks).
+    std::vector<unsigned char> BazaModelu() const {
+        std::vector<unsigned char> baza;
+        for (int r : oryginal_)
+            baza.push_back(bazaPoczatkowa_[static_cast<std::size_t>(r)] & 7);
+        for (int c : kolumnaOryginalna_)
+            baza.push_back(bazaPoczatkowa_[static_cast<std::size_t>(n_ + c)] & 7);
+        return baza;
     }
     template <class F> void DlaBitowLp(int j, F&& f) const {
         const Slowo* w =
@@ -639,7 +656,9 @@ class GaleziePl : public UkladPokrycia {
             }
         }
         auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
-        if (optimum && (!wezel.ustalenia || wezly_ % 64 == 0)) {
+        // A search for a cover below a cut-off mostly ends in showing there is none, where a
+        // dive is wasted.
+        if (optimum && odciecie_ == 0 && (!wezel.ustalenia || wezly_ % 64 == 0)) {
             Nurkuj(x, *baza);
             if (przerwano_)
                 return;
@@ -730,17 +749,19 @@ class GaleziePl : public UkladPokrycia {
         if (zmiana < 1e-6)
             return;
         const auto k = static_cast<std::size_t>(j) * 2 + wlaczony;
-        suma_[k] += std::max(0.0, przyrost) / zmiana;
-        ++ile_[k];
-        sumaWszystkich_[wlaczony] += std::max(0.0, przyrost) / zmiana;
-        ++ileWszystkich_[wlaczony];
+        ZyskiGalezi& z = zyskiLp_;
+        z.Suma[k] += std::max(0.0, przyrost) / zmiana;
+        ++z.Ile[k];
+        z.SumaWszystkich[wlaczony] += std::max(0.0, przyrost) / zmiana;
+        ++z.IleWszystkich[wlaczony];
     }
     double Zysk(int j, bool wlaczony, double ulamek) const {
         const auto k = static_cast<std::size_t>(j) * 2 + wlaczony;
+        const ZyskiGalezi& z = zyskiLp_;
         const double naJednostke =
-            ile_[k] ? suma_[k] / ile_[k]
-            : ileWszystkich_[wlaczony]
-                ? sumaWszystkich_[wlaczony] / static_cast<double>(ileWszystkich_[wlaczony])
+            z.Ile[k] ? z.Suma[k] / z.Ile[k]
+            : z.IleWszystkich[wlaczony]
+                ? z.SumaWszystkich[wlaczony] / static_cast<double>(z.IleWszystkich[wlaczony])
                 : 1.0;
         return naJednostke * (wlaczony ? 1 - ulamek : ulamek);
     }
@@ -767,11 +788,13 @@ class GaleziePl : public UkladPokrycia {
     const std::function<bool()>& przerwac_;
     const PostepPokrycia& postep_;
     int odciecie_ = 0; // > 0: only a cover cheaper than this is wanted
+    const std::vector<unsigned char>& bazaPoczatkowa_;
+    ZyskiGalezi* zyski_;
     int kosztStaly_ = 0;
     std::vector<int> stale_; // rows forced at the root
     int cl_ = 0, wl_ = 0, nl_ = 0;
     std::vector<Slowo> wierszeLp_;
-    std::vector<int> oryginal_, kosztLp_, poczatek_, rzedy_;
+    std::vector<int> oryginal_, kolumnaOryginalna_, kosztLp_, poczatek_, rzedy_;
     std::unique_ptr<LpPokrycia> lp_;
     int najlepszy_ = 0;
     std::vector<int> najlepsze_;
@@ -779,23 +802,51 @@ class GaleziePl : public UkladPokrycia {
     std::vector<int> ustawione_;                               // the rows the model has fixed now
     const std::vector<unsigned char>* ostatniaBaza_ = nullptr; // the model's basis now
     long long wezly_ = 0;
-    std::vector<double> suma_; // two per row: out, in
-    std::vector<int> ile_;
-    double sumaWszystkich_[2] = {0, 0};
-    long long ileWszystkich_[2] = {0, 0};
+    ZyskiGalezi zyskiLp_; // for the model's rows
     bool przerwano_ = false;
 };
+
+ZyskiGalezi ZyskiGalezi::Wybierz(const std::vector<int>& wiersze) const {
+    ZyskiGalezi czesc;
+    for (int r : wiersze)
+        for (std::size_t k = static_cast<std::size_t>(r) * 2;
+             k < static_cast<std::size_t>(r) * 2 + 2; ++k) {
+            czesc.Suma.push_back(k < Suma.size() ? Suma[k] : 0.0);
+            czesc.Ile.push_back(k < Ile.size() ? Ile[k] : 0);
+        }
+    std::copy_n(SumaWszystkich, 2, czesc.SumaWszystkich);
+    std::copy_n(IleWszystkich, 2, czesc.IleWszystkich);
+    return czesc;
+}
+
+void ZyskiGalezi::Przyjmij(const ZyskiGalezi& czesc, const std::vector<int>& wiersze) {
+    for (std::size_t i = 0; i < wiersze.size(); ++i) {
+        const auto r = static_cast<std::size_t>(wiersze[i]);
+        if (Suma.size() < r * 2 + 2) {
+            Suma.resize(r * 2 + 2, 0.0);
+            Ile.resize(r * 2 + 2, 0);
+        }
+        for (std::size_t k = 0; k < 2; ++k) {
+            Suma[r * 2 + k] = czesc.Suma[i * 2 + k];
+            Ile[r * 2 + k] = czesc.Ile[i * 2 + k];
+        }
+    }
+    std::copy_n(czesc.SumaWszystkich, 2, SumaWszystkich);
+    std::copy_n(czesc.IleWszystkich, 2, IleWszystkich);
+}
 
 NajtanszePokrycie ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny,
                                           int slowa, const std::vector<int>& koszt,
                                           const std::function<bool()>& przerwac,
-                                          const PostepPokrycia& postep, int odciecie) {
+                                          const PostepPokrycia& postep, int odciecie,
+                                          const std::vector<unsigned char>& baza,
+                                          ZyskiGalezi* zyski) {
     if (koszt.empty()) {
         NajtanszePokrycie wynik;
         wynik.Dokladny = kolumny == 0;
         return wynik;
     }
-    GaleziePl g(wiersze, kolumny, slowa, koszt, przerwac, postep, odciecie);
+    GaleziePl g(wiersze, kolumny, slowa, koszt, przerwac, postep, odciecie, baza, zyski);
     return g.Uruchom();
 }
 

@@ -30,9 +30,30 @@ using PostepPokrycia = std::function<void(const std::vector<int>&, int, int)>;
 // `przerwac` is polled at every node and every few simplex iterations. With `odciecie` > 0
 // only a cover cheaper than it is wanted, and the first one found ends the search; Koszt 0 with
 // Dokladny then says that none exists.
+// What branching on each row gained per unit of change in the searches so far, two entries
+// per row (out, in): learnt by one search, a head start for the next on a related problem.
+struct ZyskiGalezi {
+    std::vector<double> Suma;          // gain per unit, summed
+    std::vector<int> Ile;              // how many gains the sum holds
+    double SumaWszystkich[2] = {0, 0}; // over all rows, each way
+    long long IleWszystkich[2] = {0, 0};
+
+    // The lessons for rows `wiersze` of this table, as a table of their own (rows it has not
+    // met start with none).
+    ZyskiGalezi Wybierz(const std::vector<int>& wiersze) const;
+    // Takes back what `czesc`, made by Wybierz(wiersze), has learnt since.
+    void Przyjmij(const ZyskiGalezi& czesc, const std::vector<int>& wiersze);
+};
+
+// `baza`, when not empty, is a basis of a related relaxation (each row's status, then each
+// column's, in the solver's coding) for the first relaxation to start from. `zyski`, when
+// given, is what earlier searches learnt (sized for these rows, or empty); it comes back with
+// this search's lessons added.
 NajtanszePokrycie ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny,
                                           int slowa, const std::vector<int>& koszt,
                                           const std::function<bool()>& przerwac,
-                                          const PostepPokrycia& postep = {}, int odciecie = 0);
+                                          const PostepPokrycia& postep = {}, int odciecie = 0,
+                                          const std::vector<unsigned char>& baza = {},
+                                          ZyskiGalezi* zyski = nullptr);
 
 } // namespace vyn

@@ -45,6 +45,7 @@ struct LpPokrycia::Model {
     std::vector<unsigned char> wymagana; // each column's current demand
     std::vector<Wiersz> stany;
     bool rozwiazany = false;
+    bool zBazy = false; // the first solve starts from a given basis
     long long iteracje = 0;
 };
 
@@ -118,6 +119,8 @@ LpPokrycia::Wynik LpPokrycia::Rozwiaz() {
     // Work areas and the factorisation are kept from one solve to the next.
     if (m_->rozwiazany) {
         m_->lp.dual(0, 7);
+    } else if (m_->zBazy) {
+        m_->lp.dual();
     } else {
         // The first solve, from nothing: presolved, and the method left to the solver (the
         // dual simplex from the slack basis is slow on the largest models).
@@ -169,6 +172,15 @@ void LpPokrycia::Przywroc(const std::vector<unsigned char>& baza) {
     m_->lp.copyinStatus(baza.data());
     // The solver keeps its factorisation while told the basis is unchanged: it is not.
     m_->lp.setWhatsChanged(m_->lp.whatsChanged() & ~BASIS_SAME);
+}
+
+const unsigned char LpPokrycia::StanBazowy = ClpSimplex::basic;
+
+void LpPokrycia::Zacznij(const std::vector<unsigned char>& baza) {
+    if (m_->rozwiazany)
+        return;
+    m_->lp.copyinStatus(baza.data());
+    m_->zBazy = true;
 }
 
 long long LpPokrycia::Iteracje() const {

@@ -45,6 +45,11 @@ class LpPokrycia {
     const double* Ceny() const;              // each column's dual price, after Optimum
     std::vector<unsigned char> Baza() const; // to come back to with Przywroc
     void Przywroc(const std::vector<unsigned char>& baza);
+    // Before the first solve: starts it from `baza` (each row's status, then each column's,
+    // as Baza gives them) instead of from nothing. The basis may come from a related model:
+    // the solver mends what does not fit.
+    void Zacznij(const std::vector<unsigned char>& baza);
+    static const unsigned char StanBazowy; // a row or column in the basis
     long long Iteracje() const;
 
   private:

@@ -167,7 +167,8 @@ class Szukanie {
                                                          static_cast<int>(wiersze.size())));
                 k_.Etykieta(4, "minimalnych: 1");
             };
-            optimum = ZnajdzNajtanszePokrycie(wiersze_, c_, w_, koszt_, k_.Przerwac, postep);
+            optimum = ZnajdzNajtanszePokrycie(wiersze_, c_, w_, koszt_, k_.Przerwac, postep, 0, {},
+                                              &zyski_);
             granica_ = optimum.Granica;
             if (optimum.Przerwano) {
                 // Stopped before the ordered search: the best cover found so far is the form.
@@ -483,8 +484,24 @@ class Szukanie {
             }
             return ++odpytania > budzet && budzet > 0;
         };
-        const NajtanszePokrycie dokladne =
-            ZnajdzNajtanszePokrycie(wiersze, kolumny, slowa, koszty, przerwac, {}, zapas + 1);
+        // The listing's relaxation was last solved over much the same rows and columns: the
+        // first relaxation starts from its basis. What branching on each row gained in the
+        // searches so far guides this one: without it, the many small searches of a dense
+        // core branch almost blindly.
+        std::vector<unsigned char> baza;
+        if (lp_) {
+            const std::vector<unsigned char> bazaLp = lp_->Baza();
+            for (int p : pozycje)
+                baza.push_back(bazaLp[static_cast<std::size_t>(p)]);
+            DlaBitow(wolne,
+                     [&](int c) { baza.push_back(bazaLp[static_cast<std::size_t>(n_ + c)]); });
+            if (warunek >= 0)
+                baza.push_back(LpPokrycia::StanBazowy);
+        }
+        ZyskiGalezi zyski = zyski_.Wybierz(pozycje);
+        const NajtanszePokrycie dokladne = ZnajdzNajtanszePokrycie(
+            wiersze, kolumny, slowa, koszty, przerwac, {}, zapas + 1, baza, &zyski);
+        zyski_.Przyjmij(zyski, pozycje);
         odpytaniaDokladne_ = odpytania;
         if (dokladne.Przerwano)
             return std::nullopt;
@@ -802,6 +819,7 @@ class Szukanie {
     bool etykietyUstawione_ = false; // the labels show the cost being recorded
     bool gotowe_ = false;
     std::unique_ptr<LpPokrycia> lp_;
+    ZyskiGalezi zyski_;        // what branching gained in the branch and bound searches so far
     std::vector<double> ceny_; // the column prices of the last relaxation solved
     // By level: the prices of the last relaxation solved for the cover of that level.
     std::vector<std::vector<double>> cenyPoziomu_;

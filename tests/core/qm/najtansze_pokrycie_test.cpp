@@ -3,6 +3,7 @@
 // cube lattice written here, the cover solved as a 0-1 program by COIN-OR's Cbc, a solver the
 // engine does not use), and what a stop at any moment leaves (a form no dearer than with less
 // work, shown costs that only fall, bounds that only rise and never pass the least cost).
+#include "qm/najtansze_pokrycie.h"
 #include "qm/przebieg.h"
 #include "qm/weryfikacja.h"
 #include "text/funkcja.h"
@@ -187,6 +188,34 @@ TEST(najtansze_pokrycie_anytime_test, stopped_run_keeps_its_best_form) {
                   w.KosztPostaci > 0 && w.KosztPostaci == w.DowiedzionaGranica);
     }
     EXPECT_TRUE(bylaPostac);
+}
+
+// What one search learnt about branching reaches the next through the rows' own numbers: a
+// part taken for some rows holds their lessons (none for rows not met yet), and what the part
+// learns goes back to those rows only.
+TEST(zyski_galezi_test, part_for_some_rows_carries_their_lessons_both_ways) {
+    ZyskiGalezi calosc;
+    for (int r = 0; r < 4; ++r)
+        for (int k = 0; k < 2; ++k) {
+            calosc.Suma.push_back(10 * r + k);
+            calosc.Ile.push_back(r + k + 1);
+        }
+    calosc.SumaWszystkich[1] = 7;
+    calosc.IleWszystkich[0] = 3;
+    const std::vector<int> wiersze{3, 1, 6};
+    ZyskiGalezi czesc = calosc.Wybierz(wiersze);
+    EXPECT_EQ(czesc.Suma, (std::vector<double>{30, 31, 10, 11, 0, 0}));
+    EXPECT_EQ(czesc.Ile, (std::vector<int>{4, 5, 2, 3, 0, 0}));
+    EXPECT_EQ(czesc.SumaWszystkich[1], 7);
+    EXPECT_EQ(czesc.IleWszystkich[0], 3);
+
+    czesc.Suma = {1, 2, 3, 4, 5, 6};
+    czesc.Ile = {9, 9, 9, 9, 8, 8};
+    czesc.IleWszystkich[1] = 12;
+    calosc.Przyjmij(czesc, wiersze);
+    EXPECT_EQ(calosc.Suma, (std::vector<double>{0, 1, 3, 4, 20, 21, 1, 2, 0, 0, 0, 0, 5, 6}));
+    EXPECT_EQ(calosc.Ile, (std::vector<int>{1, 2, 9, 9, 3, 4, 9, 9, 0, 0, 0, 0, 8, 8}));
+    EXPECT_EQ(calosc.IleWszystkich[1], 12);
 }
 
 } // namespace
