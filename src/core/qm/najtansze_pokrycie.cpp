@@ -338,7 +338,7 @@ class GaleziePl : public UkladPokrycia {
         }
         if (mozliwe && cl_ > 0 && !przerwano_ && !Znaleziony()) {
             lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
-            if (!bazaPoczatkowa_.empty())
+            if (bazaPoczatkowa_.size() == static_cast<std::size_t>(n_ + c_))
                 lp_->Zacznij(BazaModelu());
             zyskiLp_ = (zyski_ ? *zyski_ : ZyskiGalezi{}).Wybierz(oryginal_);
             Szukaj();
@@ -392,14 +392,13 @@ class GaleziePl : public UkladPokrycia {
                 rzedy_[static_cast<std::size_t>(wstaw[static_cast<std::size_t>(c)]++)] = j;
             });
     }
-    // The given basis, for the model's rows and columns (only the status, none of the
-    // solver's marks).
+    // The given basis, for the model's rows and columns.
     std::vector<unsigned char> BazaModelu() const {
         std::vector<unsigned char> baza;
         for (int r : oryginal_)
-            baza.push_back(bazaPoczatkowa_[static_cast<std::size_t>(r)] & 7);
+            baza.push_back(bazaPoczatkowa_[static_cast<std::size_t>(r)]);
         for (int c : kolumnaOryginalna_)
-            baza.push_back(bazaPoczatkowa_[static_cast<std::size_t>(n_ + c)] & 7);
+            baza.push_back(bazaPoczatkowa_[static_cast<std::size_t>(n_ + c)]);
         return baza;
     }
     template <class F> void DlaBitowLp(int j, F&& f) const {

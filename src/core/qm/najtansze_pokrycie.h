@@ -45,8 +45,8 @@ struct ZyskiGalezi {
     void Przyjmij(const ZyskiGalezi& czesc, const std::vector<int>& wiersze);
 };
 
-// `baza`, when not empty, is a basis of a related relaxation (each row's status, then each
-// column's, in the solver's coding) for the first relaxation to start from. `zyski`, when
+// `baza`, when it holds a status for each row and then each column (in the solver's coding),
+// is a basis of a related relaxation for the first relaxation to start from. `zyski`, when
 // given, is what earlier searches learnt (sized for these rows, or empty); it comes back with
 // this search's lessons added.
 NajtanszePokrycie ZnajdzNajtanszePokrycie(const std::vector<std::uint64_t>& wiersze, int kolumny,

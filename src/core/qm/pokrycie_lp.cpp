@@ -177,9 +177,15 @@ void LpPokrycia::Przywroc(const std::vector<unsigned char>& baza) {
 const unsigned char LpPokrycia::StanBazowy = ClpSimplex::basic;
 
 void LpPokrycia::Zacznij(const std::vector<unsigned char>& baza) {
-    if (m_->rozwiazany)
+    if (m_->rozwiazany ||
+        baza.size() != static_cast<std::size_t>(m_->lp.numberColumns() + m_->lp.numberRows()))
         return;
-    m_->lp.copyinStatus(baza.data());
+    // Only the status itself (the low three bits): the marks beside it belong to the solve
+    // that made the basis.
+    std::vector<unsigned char> stan(baza);
+    for (unsigned char& s : stan)
+        s &= 7;
+    m_->lp.copyinStatus(stan.data());
     m_->zBazy = true;
 }
 
