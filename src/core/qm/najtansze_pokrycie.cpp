@@ -663,7 +663,9 @@ class GaleziePl : public UkladPokrycia {
                 return;
         }
         if (optimum)
-            galaz = Wybierz(x);
+            galaz = odciecie_ == 0 && nl_ <= MaksWierszyProb
+                        ? WybierzProbujac(x, wartosc - kosztStaly_)
+                        : Wybierz(x);
         ostatniaBaza_ = baza.get();
         std::shared_ptr<const Ustalenia> wspolneC =
             wspolne->wlasne.empty() ? wezel.ustalenia : std::move(wspolne);
@@ -779,6 +781,64 @@ class GaleziePl : public UkladPokrycia {
             if (ocena > najlepsza) {
                 najlepsza = ocena;
                 galaz = j;
+            }
+        }
+        return galaz;
+    }
+
+    // Rows whose gain either way is not yet known are tried first (strong branching): both
+    // children's relaxations, each cut off after this many dual simplex iterations, at most
+    // this many rows a node, and no more once this many in a row did not beat the best. On
+    // models of more rows a trial costs more than it spares.
+    static constexpr int IteracjeProby = 1000;
+    static constexpr int MaksProb = 100;
+    static constexpr int ProbyBezPoprawy = 8;
+    static constexpr int MaksWierszyProb = 2000;
+
+    // The row to branch on in the search for the least cost: as Wybierz, but a row whose gain
+    // either way has never been seen is tried first, and what the trial gains is learnt.
+    int WybierzProbujac(const std::vector<double>& x, double wartoscLp) {
+        std::vector<std::pair<double, int>> kandydaci; // score, then -row: lower rows first
+        for (int j = 0; j < nl_; ++j) {
+            const double v = x[static_cast<std::size_t>(j)];
+            if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny || v <= 1e-6 || v >= 1 - 1e-6)
+                continue;
+            kandydaci.emplace_back(
+                std::max(Zysk(j, false, v), 1e-6) * std::max(Zysk(j, true, v), 1e-6), -j);
+        }
+        if (kandydaci.empty())
+            return -1;
+        std::sort(kandydaci.begin(), kandydaci.end(), std::greater<>());
+        // A child that cannot beat the best cover gains at least what would cut it.
+        const double sufit = najlepszy_ > 0 ? najlepszy_ - kosztStaly_ - wartoscLp + 1 : 1e3;
+        int galaz = -kandydaci[0].second, proby = 0, bezPoprawy = 0;
+        double najlepsza = -1;
+        for (auto [ocena, minusJ] : kandydaci) {
+            const int j = -minusJ;
+            const double v = x[static_cast<std::size_t>(j)];
+            const auto k = static_cast<std::size_t>(j) * 2;
+            if ((!zyskiLp_.Ile[k] || !zyskiLp_.Ile[k + 1]) && proby < MaksProb) {
+                if (przerwac_ && przerwac_()) {
+                    przerwano_ = true;
+                    break;
+                }
+                double zysk[2];
+                for (bool wlaczony : {false, true}) {
+                    const auto stan =
+                        wlaczony ? LpPokrycia::Wiersz::Wlaczony : LpPokrycia::Wiersz::Wylaczony;
+                    zysk[wlaczony] =
+                        std::min(sufit, lp_->Probuj(j, stan, IteracjeProby) - wartoscLp);
+                    Ucz(j, wlaczony, v, zysk[wlaczony]);
+                }
+                ocena = std::max(zysk[0], 1e-6) * std::max(zysk[1], 1e-6);
+                ++proby;
+            }
+            if (ocena > najlepsza) {
+                najlepsza = ocena;
+                galaz = j;
+                bezPoprawy = 0;
+            } else if (++bezPoprawy >= ProbyBezPoprawy) {
+                break;
             }
         }
         return galaz;

@@ -7,6 +7,7 @@
 #include <CoinPackedMatrix.hpp>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace vyn {
@@ -187,6 +188,40 @@ void LpPokrycia::Zacznij(const std::vector<unsigned char>& baza) {
         s &= 7;
     m_->lp.copyinStatus(stan.data());
     m_->zBazy = true;
+}
+
+double LpPokrycia::Probuj(int wiersz, Wiersz stan, int iteracje) {
+    ClpSimplex& lp = m_->lp;
+    const int n = lp.numberColumns(), k = lp.numberRows();
+    // Everything the next solve or the caller reads of this optimum, to put back after.
+    const std::vector<unsigned char> baza = Baza();
+    const std::vector<double> x(lp.primalColumnSolution(), lp.primalColumnSolution() + n);
+    const std::vector<double> y(lp.primalRowSolution(), lp.primalRowSolution() + k);
+    const std::vector<double> ceny(lp.dualRowSolution(), lp.dualRowSolution() + k);
+    const std::vector<double> d(lp.dualColumnSolution(), lp.dualColumnSolution() + n);
+    const double wartosc = lp.objectiveValue();
+    const Wiersz byl = Stan(wiersz);
+    Ustaw(wiersz, stan);
+    const int limit = lp.maximumIterations();
+    lp.setMaximumIterations(iteracje);
+    m_->przerwano = false;
+    lp.dual(0, 7);
+    m_->iteracje += lp.numberIterations();
+    double wynik = lp.objectiveValue();
+    if (lp.isProvenPrimalInfeasible())
+        wynik = std::numeric_limits<double>::infinity();
+    else if (!lp.isProvenOptimal() && !lp.isIterationLimitReached())
+        wynik = wartosc; // stopped, or numerical trouble: nothing learnt
+    lp.setMaximumIterations(limit);
+    Ustaw(wiersz, byl);
+    Przywroc(baza);
+    std::copy(x.begin(), x.end(), lp.primalColumnSolution());
+    std::copy(y.begin(), y.end(), lp.primalRowSolution());
+    std::copy(ceny.begin(), ceny.end(), lp.dualRowSolution());
+    std::copy(d.begin(), d.end(), lp.dualColumnSolution());
+    lp.setObjectiveValue(wartosc);
+    lp.setProblemStatus(0);
+    return wynik;
 }
 
 long long LpPokrycia::Iteracje() const {
