@@ -340,7 +340,7 @@ class GaleziePl : public UkladPokrycia {
             lp_ = std::make_unique<LpPokrycia>(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
             if (bazaPoczatkowa_.size() == static_cast<std::size_t>(n_ + c_))
                 lp_->Zacznij(BazaModelu());
-            zyskiLp_ = (zyski_ ? *zyski_ : ZyskiGalezi{}).Wybierz(oryginal_);
+            zyskiLp_ = zyski_ ? zyski_->Wybierz(oryginal_) : ZyskiGalezi{}.Wybierz(oryginal_);
             Szukaj();
             if (zyski_)
                 zyski_->Przyjmij(zyskiLp_, oryginal_);
@@ -663,9 +663,7 @@ class GaleziePl : public UkladPokrycia {
                 return;
         }
         if (optimum)
-            galaz = odciecie_ == 0 && nl_ <= MaksWierszyProb
-                        ? WybierzProbujac(x, wartosc - kosztStaly_)
-                        : Wybierz(x);
+            galaz = Wybierz(x, wartosc - kosztStaly_, odciecie_ == 0 && nl_ <= MaksWierszyProb);
         ostatniaBaza_ = baza.get();
         std::shared_ptr<const Ustalenia> wspolneC =
             wspolne->wlasne.empty() ? wezel.ustalenia : std::move(wspolne);
@@ -767,25 +765,6 @@ class GaleziePl : public UkladPokrycia {
         return naJednostke * (wlaczony ? 1 - ulamek : ulamek);
     }
 
-    // The row to branch on: the fractional free row whose two children are expected to gain
-    // the most (the product of the two gains, from the pseudo-costs).
-    int Wybierz(const std::vector<double>& x) const {
-        int galaz = -1;
-        double najlepsza = -1;
-        for (int j = 0; j < nl_; ++j) {
-            const double v = x[static_cast<std::size_t>(j)];
-            if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny || v <= 1e-6 || v >= 1 - 1e-6)
-                continue;
-            const double ocena =
-                std::max(Zysk(j, false, v), 1e-6) * std::max(Zysk(j, true, v), 1e-6);
-            if (ocena > najlepsza) {
-                najlepsza = ocena;
-                galaz = j;
-            }
-        }
-        return galaz;
-    }
-
     // Rows whose gain either way is not yet known are tried first (strong branching): both
     // children's relaxations, each cut off after this many dual simplex iterations, at most
     // this many rows a node, and no more once this many in a row did not beat the best. On
@@ -795,9 +774,11 @@ class GaleziePl : public UkladPokrycia {
     static constexpr int ProbyBezPoprawy = 8;
     static constexpr int MaksWierszyProb = 2000;
 
-    // The row to branch on in the search for the least cost: as Wybierz, but a row whose gain
-    // either way has never been seen is tried first, and what the trial gains is learnt.
-    int WybierzProbujac(const std::vector<double>& x, double wartoscLp) {
+    // The row to branch on: the fractional free row whose two children are expected to gain
+    // the most (the product of the two gains, from the pseudo-costs). With `probuj`, a row
+    // whose gain either way has never been seen is tried first, and what the trial gains is
+    // learnt.
+    int Wybierz(const std::vector<double>& x, double wartoscLp, bool probuj) {
         std::vector<std::pair<double, int>> kandydaci; // score, then -row: lower rows first
         for (int j = 0; j < nl_; ++j) {
             const double v = x[static_cast<std::size_t>(j)];
@@ -817,7 +798,7 @@ class GaleziePl : public UkladPokrycia {
             const int j = -minusJ;
             const double v = x[static_cast<std::size_t>(j)];
             const auto k = static_cast<std::size_t>(j) * 2;
-            if ((!zyskiLp_.Ile[k] || !zyskiLp_.Ile[k + 1]) && proby < MaksProb) {
+            if (probuj && (!zyskiLp_.Ile[k] || !zyskiLp_.Ile[k + 1]) && proby < MaksProb) {
                 if (przerwac_ && przerwac_()) {
                     przerwano_ = true;
                     break;

@@ -26,10 +26,6 @@ struct NajtanszePokrycie {
 // and the bound.
 using PostepPokrycia = std::function<void(const std::vector<int>&, int, int)>;
 
-// Rows are bit sets of `slowa` 64-bit words over `kolumny` columns, one after another;
-// `przerwac` is polled at every node and every few simplex iterations. With `odciecie` > 0
-// only a cover cheaper than it is wanted, and the first one found ends the search; Koszt 0 with
-// Dokladny then says that none exists.
 // What branching on each row gained per unit of change in the searches so far, two entries
 // per row (out, in): learnt by one search, a head start for the next on a related problem.
 struct ZyskiGalezi {
@@ -45,6 +41,10 @@ struct ZyskiGalezi {
     void Przyjmij(const ZyskiGalezi& czesc, const std::vector<int>& wiersze);
 };
 
+// Rows are bit sets of `slowa` 64-bit words over `kolumny` columns, one after another;
+// `przerwac` is polled at every node and every few simplex iterations. With `odciecie` > 0
+// only a cover cheaper than it is wanted, and the first one found ends the search; Koszt 0 with
+// Dokladny then says that none exists.
 // `baza`, when it holds a status for each row and then each column (in the solver's coding),
 // is a basis of a related relaxation for the first relaxation to start from. `zyski`, when
 // given, is what earlier searches learnt (sized for these rows, or empty); it comes back with

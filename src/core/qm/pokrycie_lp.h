@@ -44,11 +44,11 @@ class LpPokrycia {
     const double* KosztyZredukowane() const; // each row's reduced cost, after Optimum
     const double* Ceny() const;              // each column's dual price, after Optimum
     std::vector<unsigned char> Baza() const; // to come back to with Przywroc
+    void Przywroc(const std::vector<unsigned char>& baza);
     // The relaxation's value with row `wiersz` fixed to `stan`, after at most `iteracje` dual
     // simplex iterations from the optimum just found (an estimate when cut short; infinity when
     // the fixing leaves no cover). The model is left as it was, optimum and basis.
     double Probuj(int wiersz, Wiersz stan, int iteracje);
-    void Przywroc(const std::vector<unsigned char>& baza);
     // Before the first solve: starts it from `baza` (each row's status, then each column's,
     // as Baza gives them) instead of from nothing. The basis may come from a related model:
     // the solver mends what does not fit.
