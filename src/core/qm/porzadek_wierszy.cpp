@@ -22,6 +22,9 @@ int Policz(const std::uint64_t* wiersz, const std::uint64_t* bez, int slowa, Odp
     return ile;
 }
 
+// Pokrycie3 keys up to this many are kept as bit sets rather than in the tree.
+constexpr int MaksKluczaZbiorow = 64;
+
 // The least key over each range of positions, so that the next position whose key is below a
 // given one is found without stepping over every position between.
 class DrzewoMinimow {
@@ -68,12 +71,76 @@ class DrzewoMinimow {
     std::vector<int> t_;
 };
 
+// The same answers for keys from 0 to a small `maks`: for each k, the bit set of the positions
+// whose key is below k, and over it one bit per word that holds any, so the next such position
+// is a few word steps away and a key changes in a few bit flips. Symmetric functions give
+// thousands of rows of one Pokrycie1 with only a handful of distinct Pokrycie3 keys.
+class ZbioryPonizej {
+  public:
+    using Slowo = std::uint64_t;
+    template <class Klucz>
+    ZbioryPonizej(std::size_t n, int maks, Klucz&& klucz)
+        : n_(n), slowa_((n + 63) / 64), nad_((slowa_ + 63) / 64), maks_(maks),
+          bity_(static_cast<std::size_t>(maks) * slowa_, 0),
+          niepuste_(static_cast<std::size_t>(maks) * nad_, 0), klucze_(n) {
+        for (std::size_t p = 0; p < n; ++p) {
+            klucze_[p] = klucz(p);
+            for (int k = klucze_[p] + 1; k <= maks_; ++k)
+                Wstaw(k, p);
+        }
+    }
+    void Ustaw(std::size_t p, int klucz) {
+        const int byl = klucze_[p];
+        klucze_[p] = klucz;
+        for (int k = klucz + 1; k <= byl; ++k)
+            Wstaw(k, p);
+        for (int k = byl + 1; k <= klucz; ++k)
+            Usun(k, p);
+    }
+    std::size_t PierwszaPonizej(std::size_t od, int k) const {
+        if (k <= 0 || od >= n_)
+            return n_;
+        if (k > maks_)
+            return od; // every key is at most `maks`
+        const Slowo* b = &bity_[static_cast<std::size_t>(k - 1) * slowa_];
+        std::size_t s = od / 64;
+        if (const Slowo x = b[s] & (~Slowo{0} << (od % 64)))
+            return s * 64 + static_cast<std::size_t>(__builtin_ctzll(x));
+        const Slowo* z = &niepuste_[static_cast<std::size_t>(k - 1) * nad_];
+        for (std::size_t t = ++s / 64; s < slowa_ && t < nad_; ++t, s = t * 64)
+            if (const Slowo y = z[t] & (~Slowo{0} << (s % 64))) {
+                const std::size_t w = t * 64 + static_cast<std::size_t>(__builtin_ctzll(y));
+                return w * 64 + static_cast<std::size_t>(__builtin_ctzll(b[w]));
+            }
+        return n_;
+    }
+    int Glebokosc() const { return 2; }
+
+  private:
+    void Wstaw(int k, std::size_t p) {
+        const std::size_t w = static_cast<std::size_t>(k - 1) * slowa_ + p / 64;
+        bity_[w] |= Slowo{1} << (p % 64);
+        niepuste_[static_cast<std::size_t>(k - 1) * nad_ + p / 4096] |= Slowo{1} << (p / 64 % 64);
+    }
+    void Usun(int k, std::size_t p) {
+        const std::size_t w = static_cast<std::size_t>(k - 1) * slowa_ + p / 64;
+        bity_[w] &= ~(Slowo{1} << (p % 64));
+        if (!bity_[w])
+            niepuste_[static_cast<std::size_t>(k - 1) * nad_ + p / 4096] &=
+                ~(Slowo{1} << (p / 64 % 64));
+    }
+    std::size_t n_, slowa_, nad_;
+    int maks_;
+    std::vector<Slowo> bity_, niepuste_;
+    std::vector<int> klucze_;
+};
+
 // One step of the double loop: row i against every row j in turn, swapped whenever row i's key
 // is the greater. Row i's key only falls as the swaps go on, so the swaps happen exactly at the
 // positions whose key is below the key row i holds then: found through the tree, each one
 // found in a few steps. `drzewo` holds the key of the row at each position and stays so.
-template <class Klucz>
-std::size_t Przenies(std::span<int> w, std::size_t i, DrzewoMinimow& drzewo, Klucz&& klucz) {
+template <class Drzewo, class Klucz>
+std::size_t Przenies(std::span<int> w, std::size_t i, Drzewo& drzewo, Klucz&& klucz) {
     std::size_t zamiany = 0;
     for (std::size_t j = drzewo.PierwszaPonizej(0, klucz(w[i])); j < w.size();
          j = drzewo.PierwszaPonizej(j + 1, klucz(w[i]))) {
@@ -171,12 +238,25 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
         // Only the first g positions share row b's Pokrycie1.
         const std::span<int> pierwsze(w.data(), g);
         auto k = [&](int id) { return p3[static_cast<std::size_t>(id)]; };
-        DrzewoMinimow drzewo(g, [&](std::size_t p) { return k(pierwsze[p]); });
-        for (std::size_t b = i + 1; b < g; ++b) {
-            const std::size_t zamiany = Przenies(pierwsze, b, drzewo, k);
-            if (odp.Praca((1 + 2 * zamiany) * static_cast<std::size_t>(drzewo.Glebokosc())))
-                return std::nullopt;
+        auto przenies = [&](auto& drzewo) {
+            for (std::size_t b = i + 1; b < g; ++b) {
+                const std::size_t zamiany = Przenies(pierwsze, b, drzewo, k);
+                if (odp.Praca((1 + 2 * zamiany) * static_cast<std::size_t>(drzewo.Glebokosc())))
+                    return false;
+            }
+            return true;
+        };
+        // Every key counts columns of one row of this Pokrycie1, so none is above it.
+        bool dalej;
+        if (P1(0) <= MaksKluczaZbiorow) {
+            ZbioryPonizej zbiory(g, P1(0), [&](std::size_t p) { return k(pierwsze[p]); });
+            dalej = przenies(zbiory);
+        } else {
+            DrzewoMinimow drzewo(g, [&](std::size_t p) { return k(pierwsze[p]); });
+            dalej = przenies(drzewo);
         }
+        if (!dalej)
+            return std::nullopt;
     }
 
     // The length of the texts of rows 2, 3, ... taken until their counts (row 1's counted
