@@ -339,9 +339,15 @@ class Szukanie {
         // Prices from an earlier relaxation bound this one too, at a fraction of a solve.
         // A point of the last relaxation that still fits here, within the cost, shows
         // that this one cannot cut.
+        // Once branches are settled exactly, only a whole point (a cover) lets one through
+        // unsettled: a fractional one would lead the search into subtrees without a form, each
+        // of whose nodes then costs a settling of its own.
         auto& punkt = punkty_[static_cast<std::size_t>(cel)];
+        const bool dokladnie = bezPostaci_ >= k_.ProgDokladnych;
         for (const auto* z : {&punkty_[static_cast<std::size_t>(inny)], &punkt})
-            if (PunktPasuje(r, pokryte, zapas, *z)) {
+            if (PunktPasuje(r, pokryte, zapas, *z) &&
+                (!dokladnie || std::all_of(naprawiony_.begin(), naprawiony_.end(),
+                                           [](const auto& px) { return px.second > 1 - 1e-9; }))) {
                 punkt = naprawiony_; // kept for the children
                 return true;
             }
