@@ -147,8 +147,12 @@ class Szukanie {
     WynikSzukania Uruchom() {
         if (k_.Przycinaj && k_.NaStarcie)
             k_.NaStarcie();
-        if (c_ == 0)
-            return std::move(wynik_); // nothing left to cover: no row can add coverage
+        if (c_ == 0) {
+            // The essential rows cover every column: they are the one form, and the cheapest.
+            wynik_.KosztPostaci = wynik_.Granica = kosztIstotnych_;
+            wynik_.Dowiedziona = true;
+            return std::move(wynik_);
+        }
         NajtanszePokrycie optimum;
         if (k_.Przycinaj) {
             // The least cost first: then only covers of that cost are ever recorded.

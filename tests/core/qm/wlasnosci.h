@@ -3,7 +3,7 @@
 //   - it refuses exactly what the input check refuses, with no results;
 //   - a finished run reaches 100 on the gauge in the steps 20 + n * round(70 / L), n = 1..L
 //     (for L > 4 letters), keeps 1..limit forms, each exactly the function, all of the same
-//     cost and distinct;
+//     cost and distinct, that cost proved least;
 //   - a stopped run keeps forms of the function, or only the fallback (the essential part or
 //     "1") marked as incomplete;
 //   - up to 4 letters: the forms have the least cost and are every cheapest cover (brute force);
@@ -181,6 +181,10 @@ inline std::string BladPrzebiegu(const vyn::ZadanieMinimalizacji& z,
         return "zakończony przebieg ma postacie niepełne";
     if (auto blad = BladPostaci(w, mintermy); !blad.empty())
         return blad;
+    // A finished run has proved its forms' cost least.
+    if (!w.MinimalnaDowiedziona || w.DowiedzionaGranica != w.KosztPostaci ||
+        (w.PostacieMinimalne.front() != "1" && w.KosztPostaci != Koszt(w.PostacieMinimalne.front())))
+        return "zakończony przebieg bez dowiedzionego kosztu swoich postaci";
 
     if (l <= 4) {
         std::uint32_t prawda = 0;
