@@ -1,12 +1,12 @@
 // Argument handling, the run, and the text and JSON reports of vyn-cli.
 #include "cli.h"
 
+#include "files/pla.h"
 #include "files/plik_vyn.h"
 #include "json.h"
 #include "pla_cli.h"
-#include "files/pla.h"
-#include "qm/pojemnosc.h"
 #include "qm/kodowanie.h"
+#include "qm/pojemnosc.h"
 #include "qm/przebieg.h"
 #include "qm/weryfikacja.h"
 #include "text/funkcja.h"
@@ -50,7 +50,8 @@ constexpr const char* Uzycie =
     "  --output K               wyjście pliku .pla: numer od 1 albo nazwa z .ob\n"
     "  --pla-out PLIK           zapisuje funkcję jako plik PLA (.type fd)\n"
     "  --pla-out-form           z --pla-out: zapisuje pierwszą postać minimalną (.type f)\n"
-    "  --capacity N             pojemność tablic i liczba mintermów (100000..50000000)\n"
+    "  --capacity N             pojemność tablic i liczba mintermów (100000..50000000);\n"
+    "                           dla pliku .pla domyślnie tyle, ile zmieści pamięć\n"
     "  --help, --version\n"
     "\n"
     "Kod wyjścia: 0 sukces, 1 błąd weryfikacji, 2 złe dane, 3 przekroczona pojemność tablicy.\n";
@@ -68,6 +69,7 @@ struct Opcje {
     std::optional<std::string> PlaOut;  // --pla-out
     bool PlaOutPostac = false;          // --pla-out-form
     std::size_t Pojemnosc = PojemnoscTablicy;
+    bool PojemnoscPodana = false;
 };
 
 // Polls the clock at the run's event points and raises the abort flag once the limit has
@@ -272,6 +274,7 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
                                        std::to_string(PojemnoscTablicy) + " do " +
                                        std::to_string(MaksPojemnosc));
             opcje.Pojemnosc = static_cast<std::size_t>(n);
+            opcje.PojemnoscPodana = true;
         } else if (a == "--file") {
             auto v = wartosc();
             if (!v || v->empty())
@@ -301,6 +304,10 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
         std::string bajty;
         if (auto blad = CzytajPlik(*opcje.Plik, bajty))
             return Blad(bledy, *blad);
+        // Circuits come as PLA files, and their tables often outgrow the default capacity:
+        // unless told otherwise, a PLA import gets what the memory free now can hold.
+        if (!opcje.PojemnoscPodana)
+            opcje.Pojemnosc = NajwiekszaPojemnosc(MaksLiter, DostepnaPamiec());
         FunkcjaZPla f;
         if (auto blad = WczytajPla(bajty, opcje.Wyjscie, opcje.Pojemnosc, f))
             return Blad(bledy, JednaLinia(*opcje.Plik + ": " + *blad));
@@ -335,7 +342,7 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
     if (kodowanie.Blad)
         return Blad(bledy, *kodowanie.Blad);
 
-    if (opcje.Pojemnosc != PojemnoscTablicy)
+    if (opcje.PojemnoscPodana && opcje.Pojemnosc != PojemnoscTablicy)
         if (auto blad = SprawdzPojemnosc(
                 opcje.Pojemnosc, static_cast<int>(kodowanie.Kodowanie.size()), DostepnaPamiec()))
             return Blad(bledy, *blad);

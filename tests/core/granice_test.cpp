@@ -54,6 +54,10 @@ struct Granica {
 } // namespace
 
 TEST(granice_test, each_limit_is_accepted_at_the_limit_and_refused_one_step_past) {
+    // The function that needs the 100000th place, as a PLA file (written though its run fails).
+    const testy::PlikiTymczasowe pliki;
+    const std::string pla = pliki.Sciezka("tablica.pla");
+    Cli({"--pla-out", pla, granice::FunkcjaTablicy(PojemnoscTablicy)});
     const Granica tabela[] = {
         // 26 letters: two minterms far apart, one form of 52 letters.
         {{Litery26}, cli::Sukces, "", "  (liter: 52, grup: 2)\n"},
@@ -83,6 +87,11 @@ TEST(granice_test, each_limit_is_accepted_at_the_limit_and_refused_one_step_past
         {{"--capacity", "120000", granice::FunkcjaTablicy(120000)},
          cli::PrzekroczonaPojemnosc,
          "Przekroczona pojemność tablicy (120000 miejsc)"},
+        // A PLA import takes the capacity the free memory allows, unless one is given.
+        {{"--file", pla}, cli::Sukces, ""},
+        {{"--capacity", "100000", "--file", pla},
+         cli::PrzekroczonaPojemnosc,
+         "Przekroczona pojemność tablicy"},
         // An empty group between two "+" would make the function always true unnoticed.
         {{"A++B"}, cli::ZleDane, "Dwa znaki '+' obok siebie w funkcji"},
         {{"+A+"}, cli::Sukces, ""}, // a separator at either end is the editor's own doing

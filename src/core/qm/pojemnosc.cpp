@@ -58,6 +58,20 @@ std::optional<std::string> SprawdzPojemnosc(std::size_t pojemnosc, int iloscLite
     return std::nullopt;
 }
 
+std::size_t NajwiekszaPojemnosc(int iloscLiter, std::optional<std::uint64_t> dostepnaPamiec) {
+    if (!dostepnaPamiec)
+        return PojemnoscTablicy;
+    // The estimate grows with the capacity: the last one that fits, by halving the range.
+    std::size_t miesci = PojemnoscTablicy, za = MaksPojemnosc + 1;
+    if (SzacunekPamieci(MaksPojemnosc, iloscLiter) <= *dostepnaPamiec)
+        return MaksPojemnosc;
+    while (za - miesci > 1) {
+        const std::size_t s = miesci + (za - miesci) / 2;
+        (SzacunekPamieci(s, iloscLiter) <= *dostepnaPamiec ? miesci : za) = s;
+    }
+    return miesci;
+}
+
 std::optional<std::uint64_t> DostepnaPamiec() {
     std::ifstream plik("/proc/meminfo");
     std::string wiersz;

@@ -26,6 +26,10 @@ std::uint64_t SzacunekPamieci(std::size_t pojemnosc, int iloscLiter);
 std::optional<std::string> SprawdzPojemnosc(std::size_t pojemnosc, int iloscLiter,
                                             std::optional<std::uint64_t> dostepnaPamiec);
 
+// The largest capacity, up to MaksPojemnosc, whose estimate for `iloscLiter` variables fits in
+// `dostepnaPamiec` bytes; the default when nothing is known or nothing larger fits.
+std::size_t NajwiekszaPojemnosc(int iloscLiter, std::optional<std::uint64_t> dostepnaPamiec);
+
 // MemAvailable of /proc/meminfo in bytes; nothing where it cannot be read.
 std::optional<std::uint64_t> DostepnaPamiec();
 
