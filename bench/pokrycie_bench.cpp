@@ -61,6 +61,34 @@ Przypadek Losowa(int n, int procent, unsigned ziarno) {
     return {nazwa, tekst};
 }
 
+// A function of n variables given by its formula: the minterms where `f` holds.
+template <class F> Przypadek Wzorem(const char* nazwa, int n, F&& f) {
+    std::string tekst;
+    for (std::uint32_t m = 0; m < (std::uint32_t{1} << n); ++m)
+        if (f(m))
+            tekst += (tekst.empty() ? "" : ",") + std::to_string(m);
+    return {nazwa, tekst};
+}
+
+// Output bits of circuits: a multiplier's middle bits and the count of ones (symmetric
+// functions). Their cores are unlike random ones: thousands of primes of one size, or long
+// covers whose forms the listing has to reach in order.
+std::vector<Przypadek> Uklady() {
+    auto iloczyn = [](int k, int bit) {
+        return [=](std::uint32_t m) { return ((m >> k) * (m & ((1u << k) - 1)) >> bit) & 1; };
+    };
+    auto jedynki = [](int od, int doo) {
+        return [=](std::uint32_t m) {
+            const int j = __builtin_popcount(m);
+            return j >= od && j <= doo;
+        };
+    };
+    return {Wzorem("mul6_b6", 12, iloczyn(6, 6)),  Wzorem("mul6_b7", 12, iloczyn(6, 7)),
+            Wzorem("mul6_b8", 12, iloczyn(6, 8)),  Wzorem("mul7_b11", 14, iloczyn(7, 11)),
+            Wzorem("sym9_3_6", 9, jedynki(3, 6)),  Wzorem("sym10_4_7", 10, jedynki(4, 7)),
+            Wzorem("sym11_4_7", 11, jedynki(4, 7))};
+}
+
 // Records when the search starts, finds its first cover and proves its least cost.
 class Stoper : public ObserwatorPrzebiegu {
   public:
@@ -347,6 +375,8 @@ int main(int argc, char** argv) {
         for (int d : {25, 50, 75})
             for (unsigned k = 1; k <= 2; ++k)
                 suite.push_back(Losowa(n, d, 7919u * static_cast<unsigned>(n) + 31u * d + k));
+    for (Przypadek& p : Uklady())
+        suite.push_back(std::move(p));
     if (!przypadki.empty() && std::filesystem::is_directory(przypadki)) {
         std::vector<std::filesystem::path> pliki;
         for (const auto& e : std::filesystem::directory_iterator(przypadki))

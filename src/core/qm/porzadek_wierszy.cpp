@@ -25,6 +25,9 @@ int Policz(const std::uint64_t* wiersz, const std::uint64_t* bez, int slowa, Odp
 // Pokrycie3 keys up to this many are kept as bit sets rather than in the tree.
 constexpr int MaksKluczaZbiorow = 64;
 
+// The rows of each column are listed for the third sort while the lists stay this long.
+constexpr std::size_t MaksWpisowList = std::size_t{1} << 26;
+
 // The least key over each range of positions, so that the next position whose key is below a
 // given one is found without stepping over every position between.
 class DrzewoMinimow {
@@ -229,12 +232,51 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
     std::size_t g = 1;
     while (g < n && P1(g) == P1(0))
         ++g;
+    // With few columns a row, a row's count is its Pokrycie1 less the columns it shares with the
+    // reference, and only rows through the reference's columns share any: listed per column,
+    // they make the work follow the reference rather than every row's words.
+    const bool listy =
+        P1(0) <= MaksKluczaZbiorow && g * static_cast<std::size_t>(P1(0)) <= MaksWpisowList;
+    std::vector<std::size_t> odKolumny(listy ? static_cast<std::size_t>(rdzen.IloscKolumn) + 1 : 0);
+    std::vector<int> rzedy, wspolne(listy ? n : 0, 0);
+    auto kolumny = [&](int id, auto&& f) {
+        for (int s = 0; s < slowa; ++s)
+            for (std::uint64_t x = wiersz(id)[s]; x; x &= x - 1)
+                f(static_cast<std::size_t>(s * 64 + __builtin_ctzll(x)));
+    };
+    if (listy) {
+        for (std::size_t p = 0; p < g; ++p)
+            kolumny(w[p], [&](std::size_t c) { ++odKolumny[c + 1]; });
+        for (std::size_t c = 0; c + 1 < odKolumny.size(); ++c)
+            odKolumny[c + 1] += odKolumny[c];
+        rzedy.resize(odKolumny.back());
+        std::vector<std::size_t> wolne(odKolumny.begin(), odKolumny.end() - 1);
+        for (std::size_t p = 0; p < g; ++p)
+            kolumny(w[p], [&](std::size_t c) { rzedy[wolne[c]++] = w[p]; });
+    }
     for (std::size_t i = 0; i + 1 < g; ++i) {
         if (odp.Praca(0))
             return std::nullopt;
         const std::uint64_t* odniesienie = wiersz(w[i + 1]);
-        for (std::size_t m = i + 1; m < g; ++m)
-            p3[static_cast<std::size_t>(w[m])] = Policz(wiersz(w[m]), odniesienie, slowa, odp);
+        if (listy) {
+            auto dzielone = [&](int zmiana) {
+                kolumny(w[i + 1], [&](std::size_t c) {
+                    for (std::size_t k = odKolumny[c]; k < odKolumny[c + 1]; ++k)
+                        wspolne[static_cast<std::size_t>(rzedy[k])] += zmiana;
+                    odp.Praca(odKolumny[c + 1] - odKolumny[c]);
+                });
+            };
+            dzielone(1);
+            for (std::size_t m = i + 1; m < g; ++m) {
+                const auto id = static_cast<std::size_t>(w[m]);
+                p3[id] = p1[id] - wspolne[id];
+            }
+            odp.Praca(g - i);
+            dzielone(-1);
+        } else {
+            for (std::size_t m = i + 1; m < g; ++m)
+                p3[static_cast<std::size_t>(w[m])] = Policz(wiersz(w[m]), odniesienie, slowa, odp);
+        }
         // Only the first g positions share row b's Pokrycie1.
         const std::span<int> pierwsze(w.data(), g);
         auto k = [&](int id) { return p3[static_cast<std::size_t>(id)]; };
