@@ -165,46 +165,61 @@ TEST_P(Zatrzymanie, every_stage_polls_within_its_budget_and_a_stop_at_any_poll_e
 INSTANTIATE_TEST_SUITE_P(, Zatrzymanie, ::testing::ValuesIn(Przypadki()),
                          [](const auto& info) { return std::string(info.param.Nazwa); });
 
-// The chart, the essential rows and the ordering on a function whose cyclic core is large.
+// Three to six ones of nine letters: 1680 primes of eight columns each, whose ordering is
+// mostly the third sort.
+std::string Symetryczna9() {
+    std::string f;
+    for (int m = 0; m < 512; ++m)
+        if (const int j = __builtin_popcount(static_cast<unsigned>(m)); j >= 3 && j <= 6)
+            f += (f.empty() ? "" : ",") + std::to_string(m);
+    return f;
+}
+
+// The chart, the essential rows and the ordering on functions whose cyclic cores are large.
 TEST(zatrzymanie_test, chart_and_ordering_poll_within_their_budget_and_stop_at_any_poll) {
-    const std::string f = Losowe(13, 3000, 777);
-    const std::string k = "ABCDEFGHIJKLM";
-    PostacKanoniczna kanoniczna;
-    ASSERT_FALSE(TworzKanoniczna(f, true, k, kanoniczna));
-    TablicaSkladnikow a, b;
-    a.Wartosci = kanoniczna.Mintermy;
-    a.Maski.assign(a.Wartosci.size(), 0);
-    ListaProstych proste;
-    for (int n = 1; n <= 13; ++n) {
-        std::string wiersz;
-        ASSERT_EQ(TablicaPomocnicza(n, n % 2 ? a : b, n % 2 ? b : a, proste, 13, wiersz, nullptr),
-                  ZakonczeniePrzejscia::Pelne);
-    }
-    std::size_t wpisy = 0; // chart entries: every minterm of every prime
-    for (std::uint32_t m : proste.Maski)
-        wpisy += std::size_t{1} << Jedynki(m);
+    for (const auto& [f, l] :
+         {std::pair{Losowe(13, 3000, 777), 13}, std::pair{Symetryczna9(), 9}}) {
+        const std::string k = std::string("ABCDEFGHIJKLM").substr(0, static_cast<std::size_t>(l));
+        SCOPED_TRACE(l);
+        PostacKanoniczna kanoniczna;
+        ASSERT_FALSE(TworzKanoniczna(f, true, k, kanoniczna));
+        TablicaSkladnikow a, b;
+        a.Wartosci = kanoniczna.Mintermy;
+        a.Maski.assign(a.Wartosci.size(), 0);
+        ListaProstych proste;
+        for (int n = 1; n <= l; ++n) {
+            std::string wiersz;
+            ASSERT_EQ(
+                TablicaPomocnicza(n, n % 2 ? a : b, n % 2 ? b : a, proste, l, wiersz, nullptr),
+                ZakonczeniePrzejscia::Pelne);
+        }
+        std::size_t wpisy = 0; // chart entries: every minterm of every prime
+        for (std::uint32_t m : proste.Maski)
+            wpisy += std::size_t{1} << Jedynki(m);
 
-    auto istotne = [&](Licznik& o, WynikIstotnych& w) {
-        Odpytywanie odp(o, o.Flaga);
-        EXPECT_FALSE(UsunIstotne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy, k, w, &odp));
-        return w.Przerwano ? std::nullopt : UporzadkujWiersze(w.Rdzen, 13, odp);
-    };
-    Licznik pelny;
-    WynikIstotnych w;
-    ASSERT_TRUE(istotne(pelny, w));
-    ASSERT_GT(w.Rdzen.IloscWierszy(), 1000) << "a core large enough for several polls";
-    EXPECT_LE(pelny.Najwiecej[Kanoniczny], Luz);
-    // The sorts take every core row in turn, twice.
-    const auto n = static_cast<std::size_t>(w.Rdzen.IloscWierszy());
-    EXPECT_GE(pelny.Razem[Kanoniczny], wpisy + 2 * n);
-    ASSERT_GT(pelny.Odpytania, 5u);
+        auto istotne = [&](Licznik& o, WynikIstotnych& w) {
+            Odpytywanie odp(o, o.Flaga);
+            EXPECT_FALSE(
+                UsunIstotne(proste.Wartosci, proste.Maski, kanoniczna.Mintermy, k, w, &odp));
+            return w.Przerwano ? std::nullopt : UporzadkujWiersze(w.Rdzen, l, odp);
+        };
+        Licznik pelny;
+        WynikIstotnych w;
+        ASSERT_TRUE(istotne(pelny, w));
+        ASSERT_GT(w.Rdzen.IloscWierszy(), 1000) << "a core large enough for several polls";
+        EXPECT_LE(pelny.Najwiecej[Kanoniczny], Luz);
+        // The sorts take every core row in turn, twice.
+        const auto n = static_cast<std::size_t>(w.Rdzen.IloscWierszy());
+        EXPECT_GE(pelny.Razem[Kanoniczny], wpisy + 2 * n);
+        ASSERT_GT(pelny.Odpytania, 5u);
 
-    for (std::size_t przy : {std::size_t{1}, pelny.Odpytania / 2, pelny.Odpytania}) {
-        Licznik o;
-        o.Przy = przy;
-        WynikIstotnych z;
-        EXPECT_FALSE(istotne(o, z)) << "stop at poll " << przy;
-        EXPECT_EQ(o.PracaPoZatrzymaniu, 0u) << "stop at poll " << przy;
+        for (std::size_t przy : {std::size_t{1}, pelny.Odpytania / 2, pelny.Odpytania}) {
+            Licznik o;
+            o.Przy = przy;
+            WynikIstotnych z;
+            EXPECT_FALSE(istotne(o, z)) << "stop at poll " << przy;
+            EXPECT_EQ(o.PracaPoZatrzymaniu, 0u) << "stop at poll " << przy;
+        }
     }
 }
 
