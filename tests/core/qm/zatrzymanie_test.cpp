@@ -177,8 +177,10 @@ std::string Symetryczna9() {
 
 // The chart, the essential rows and the ordering on functions whose cyclic cores are large.
 TEST(zatrzymanie_test, chart_and_ordering_poll_within_their_budget_and_stop_at_any_poll) {
-    for (const auto& [f, l] :
+    for (const auto& przypadek :
          {std::pair{Losowe(13, 3000, 777), 13}, std::pair{Symetryczna9(), 9}}) {
+        const std::string& f = przypadek.first;
+        const int l = przypadek.second;
         const std::string k = std::string("ABCDEFGHIJKLM").substr(0, static_cast<std::size_t>(l));
         SCOPED_TRACE(l);
         PostacKanoniczna kanoniczna;
