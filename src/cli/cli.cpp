@@ -159,8 +159,9 @@ void PiszTekst(const WynikMinimalizacji& w, const std::string& legenda, std::ost
     const auto n = w.PostacieMinimalne.size();
     for (std::size_t k = 1; k <= n; ++k) {
         const std::string p = w.PostacieMinimalne[k - 1];
-        o << PodpisPostaci(k, n) << ": " << p << "  (liter: " << IloscZnakow(p)
-          << ", grup: " << PoliczGrupy(p) << ")\n";
+        const bool zero = p == "0"; // the constant 0 has neither letters nor groups
+        o << PodpisPostaci(k, n) << ": " << p << "  (liter: " << (zero ? 0 : IloscZnakow(p))
+          << ", grup: " << (zero ? 0 : PoliczGrupy(p)) << ")\n";
     }
     if (w.Obcieto)
         o << "Uwaga: zachowano pierwsze " << n << " postaci minimalnych; jest ich więcej.\n";
@@ -209,6 +210,28 @@ void PiszJson(const WynikMinimalizacji& w, const std::string& legenda, std::ostr
         .add("MinimalnaDowiedziona", w.MinimalnaDowiedziona);
     j.write(o);
     o << '\n';
+}
+
+// A PLA output that is never 1 (circuits have such bits, a square's bit 1 for one): its one
+// form is the constant 0, of no cost, with nothing to minimise. Its don't-cares need no cover.
+int StalaZero(const Opcje& opcje, const FunkcjaZPla& f, std::ostream& wyjscie,
+              std::ostream& bledy) {
+    WynikMinimalizacji zero;
+    zero.Stan = StanPrzebiegu::Zakonczony;
+    zero.Kodowanie = f.Kodowanie;
+    zero.PostacieMinimalne.Dodaj("0");
+    zero.MinimalnaDowiedziona = true;
+    if (opcje.PlaOut)
+        if (auto blad = ZapiszPlik(*opcje.PlaOut, ZapiszPlaFunkcji(f.Kodowanie, {}, {})))
+            return Blad(bledy, *blad);
+    if (opcje.Json) {
+        PiszJson(zero, f.Legenda, wyjscie);
+        return Sukces;
+    }
+    PiszTekst(zero, f.Legenda, wyjscie);
+    if (opcje.Weryfikuj)
+        wyjscie << "Weryfikacja: każda postać minimalna jest funkcją (1).\n";
+    return Sukces;
 }
 
 } // namespace
@@ -311,6 +334,8 @@ int Uruchom(const std::vector<std::string>& argumenty, std::ostream& wyjscie, st
         FunkcjaZPla f;
         if (auto blad = WczytajPla(bajty, opcje.Wyjscie, opcje.Pojemnosc, f))
             return Blad(bledy, JednaLinia(*opcje.Plik + ": " + *blad));
+        if (f.Zero)
+            return StalaZero(opcje, f, wyjscie, bledy);
         opcje.Funkcja = f.Funkcja;
         // The file's inputs are the encoding, column 1 the most significant.
         opcje.Tryb = TrybKodowania::Uzytkownika;

@@ -27,10 +27,8 @@ std::optional<std::string> WczytajPla(std::string_view bajty,
     FunkcjaPla f;
     if (auto blad = RozwinWyjscie(pla, k, maksMintermow, f))
         return blad;
-    if (f.Wlaczone.empty())
-        return "wyjście " + NazwaWyjscia(pla, k) + " pliku PLA nie ma żadnego mintermu ON";
     const TekstPla t = TekstFunkcjiPla(f);
-    wynik = FunkcjaZPla{t.Funkcja, t.Kodowanie, t.Legenda};
+    wynik = FunkcjaZPla{t.Funkcja, t.Kodowanie, t.Legenda, f.Wlaczone.empty()};
     return std::nullopt;
 }
 

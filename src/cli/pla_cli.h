@@ -13,6 +13,7 @@ struct FunkcjaZPla {
     std::string Funkcja;   // decimal: ON minterms, then ";" and the don't-cares when any
     std::string Kodowanie; // the file's letters, input column 1 most significant
     std::string Legenda;   // "A = x0, B = x1" when the .ilb names are not the letters
+    bool Zero = false;     // the output has no ON minterm: it is the constant 0
 };
 
 // Reads a PLA file and takes the output named by `wyjscie` (number from 1 or .ob name; none

@@ -43,6 +43,7 @@ TEST(cli_test, json_of_a_cyclic_function_has_exactly_the_promised_keys) {
 TEST(cli_test, text_report_options_and_files_give_what_the_typed_function_gives) {
     PlikiTymczasowe pliki;
     const std::string dwa = pliki.Plik("dwa.pla", DwaWyjscia);
+    const std::string zero = pliki.Plik("zero.pla", ".i 2\n.o 1\n11 0\n1- -\n");
     const std::pair<std::vector<std::string>, std::vector<std::string>> przypadki[] = {
         {{"--verify", "A+bC"},
          {"Postać kanoniczna literowa: Abc+AbC+ABc+ABC+abC\n",
@@ -63,6 +64,12 @@ TEST(cli_test, text_report_options_and_files_give_what_the_typed_function_gives)
           "Stany obojętne dziesiętnie: 0\n"}},
         {{"--file", dwa, "--output", "2"}, {"Postać kanoniczna dziesiętna: 2,3\n"}},
         {{"--file", dwa, "--output", "1"}, {"Wejścia PLA: A = x0, B = x1, C = x2\n"}},
+        // An output that is never 1 (its don't-cares need no cover): the constant 0, free.
+        {{"--verify", "--file", zero},
+         {"Kodowanie: AB\n", "Postać minimalna jedyna: 0  (liter: 0, grup: 0)\n", "Weryfikacja"}},
+        {{"--json", "--file", zero},
+         {"\"PostacieMinimalne\": [\"0\"]", "\"KosztPostaci\": 0",
+          "\"MinimalnaDowiedziona\": true"}},
     };
     for (const auto& [argumenty, fragmenty] : przypadki) {
         const auto w = Cli(argumenty);
@@ -119,7 +126,6 @@ TEST(cli_test, bad_arguments_and_files_exit_2_with_one_line) {
         {{"--file", dwa}, "wybierz jedno opcją --output: f, g"},
         {{"--file", dwa, "--output", "3"}, ""},
         {{"--file", pliki.Plik("zly.pla", ".i 2\n.o 1\n1 1\n")}, "wiersz 3"},
-        {{"--file", pliki.Plik("zero.pla", ".i 2\n.o 1\n11 0\n")}, ""},
         {{"--output", "1", "0,1"}, ""},
         {{"--pla-out-form", "0,1"}, ""},
         {{"--pla-out", pliki.Sciezka("brak/x.pla"), "0,1"}, ""},
