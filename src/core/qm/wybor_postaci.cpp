@@ -119,8 +119,9 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
             tekstIstotnych.assign(1, '1');
         wynik.ImplikantyIstotne = tekstIstotnych;
         wynik.PostacieMinimalne.Dodaj(tekstIstotnych);
+        // "1" is one group without letters.
         wynik.KosztPostaci = wynik.DowiedzionaGranica =
-            IloscZnakow(tekstIstotnych) + PoliczGrupy(tekstIstotnych);
+            tekstIstotnych == "1" ? 1 : IloscZnakow(tekstIstotnych) + PoliczGrupy(tekstIstotnych);
         wynik.MinimalnaDowiedziona = true;
         return wynik;
     }

@@ -183,8 +183,7 @@ inline std::string BladPrzebiegu(const vyn::ZadanieMinimalizacji& z,
         return blad;
     // A finished run has proved its forms' cost least.
     if (!w.MinimalnaDowiedziona || w.DowiedzionaGranica != w.KosztPostaci ||
-        (w.PostacieMinimalne.front() != "1" &&
-         w.KosztPostaci != Koszt(w.PostacieMinimalne.front())))
+        w.KosztPostaci != Koszt(w.PostacieMinimalne.front()))
         return "zakończony przebieg bez dowiedzionego kosztu swoich postaci";
 
     if (l <= 4) {
