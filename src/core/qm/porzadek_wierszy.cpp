@@ -235,8 +235,9 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
     // With few columns a row, a row's count is its Pokrycie1 less the columns it shares with the
     // reference, and only rows through the reference's columns share any: listed per column,
     // they make the work follow the reference rather than every row's words.
-    const bool listy =
-        P1(0) <= MaksKluczaZbiorow && g * static_cast<std::size_t>(P1(0)) <= MaksWpisowList;
+    // Every key counts columns of one row of this Pokrycie1, so none is above it.
+    const bool malo = P1(0) <= MaksKluczaZbiorow;
+    const bool listy = malo && g * static_cast<std::size_t>(P1(0)) <= MaksWpisowList;
     std::vector<std::size_t> odKolumny(listy ? static_cast<std::size_t>(rdzen.IloscKolumn) + 1 : 0);
     std::vector<int> rzedy, wspolne(listy ? n : 0, 0);
     auto kolumny = [&](int id, auto&& f) {
@@ -288,9 +289,8 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
             }
             return true;
         };
-        // Every key counts columns of one row of this Pokrycie1, so none is above it.
         bool dalej;
-        if (P1(0) <= MaksKluczaZbiorow) {
+        if (malo) {
             ZbioryPonizej zbiory(g, P1(0), [&](std::size_t p) { return k(pierwsze[p]); });
             dalej = przenies(zbiory);
         } else {

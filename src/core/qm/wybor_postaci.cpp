@@ -119,9 +119,7 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
             tekstIstotnych.assign(1, '1');
         wynik.ImplikantyIstotne = tekstIstotnych;
         wynik.PostacieMinimalne.Dodaj(tekstIstotnych);
-        // "1" is one group without letters.
-        wynik.KosztPostaci = wynik.DowiedzionaGranica =
-            tekstIstotnych == "1" ? 1 : IloscZnakow(tekstIstotnych) + PoliczGrupy(tekstIstotnych);
+        wynik.KosztPostaci = wynik.DowiedzionaGranica = KosztTekstu(tekstIstotnych);
         wynik.MinimalnaDowiedziona = true;
         return wynik;
     }
@@ -141,7 +139,7 @@ WynikWyboru WybierzPostacieMinimalne(const std::vector<std::uint32_t>& prosteWar
         pokazanaGranica = std::max(pokazanaGranica, granica);
         obserwator.Oszacowanie(pokazanyKoszt, std::min(pokazanaGranica, pokazanyKoszt));
     };
-    const int kosztIstotnych = IloscZnakow(tekstIstotnych) + PoliczGrupy(tekstIstotnych);
+    const int kosztIstotnych = KosztTekstu(tekstIstotnych);
     std::string pierwsza; // the first cover's rows, joined by "+"
     int kosztPierwszej = 0, granicaPierwszej = 0;
     for (int id : PierwszePokrycie(istotne.Rdzen, iloscLiter, odpytywanie)) {

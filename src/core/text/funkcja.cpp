@@ -180,6 +180,13 @@ int IloscZnakow(std::string_view tekst) {
         std::count_if(tekst.begin(), tekst.end(), [](char c) { return c != '+' && c != ','; }));
 }
 
+int KosztTekstu(std::string_view postac) {
+    const auto litery = std::count_if(postac.begin(), postac.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+    return static_cast<int>(litery) + PoliczGrupy(postac);
+}
+
 std::optional<std::string> SprawdzZakres(std::string_view tekst,
                                          std::vector<LiczbaDziesietna>* liczby) {
     std::vector<LiczbaDziesietna> wlasne;

@@ -49,6 +49,10 @@ bool LiteraWGrupie(std::string_view tekst, char litera, int pozycja);
 // `IloscLiter` (digits count too) and the letter count of a form.
 int IloscZnakow(std::string_view tekst);
 
+// The cost by which forms compete: letters plus groups ("1", the constant true, is one group
+// without letters).
+int KosztTekstu(std::string_view postac);
+
 // Letters "A".."Z" and "a".."z" of a text: the letter count of a loaded function.
 int PoliczLitery(std::string_view tekst);
 
