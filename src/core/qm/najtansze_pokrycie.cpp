@@ -289,15 +289,15 @@ class UkladPokrycia {
 // gain the most (pseudo-costs learnt from the children solved so far). Open nodes are
 // taken least bound first, diving into the "row in" child while its bound stays near the
 // least. Every eighth node rounds its relaxation to a cover; the root and every 64th node
-// dive for one.
+// dive for one; the root and every 100th node search the best cover's neighbourhood.
 class GaleziePl : public UkladPokrycia {
   public:
     GaleziePl(const std::vector<Slowo>& wiersze, int kolumny, int slowa,
               const std::vector<int>& koszt, const std::function<bool()>& przerwac,
               const PostepPokrycia& postep, int odciecie, const std::vector<unsigned char>& baza,
-              ZyskiGalezi* zyski)
+              ZyskiGalezi* zyski, bool doKonca = false)
         : UkladPokrycia(wiersze, kolumny, slowa, koszt), przerwac_(przerwac), postep_(postep),
-          odciecie_(odciecie), bazaPoczatkowa_(baza), zyski_(zyski) {}
+          odciecie_(odciecie), doKonca_(doKonca), bazaPoczatkowa_(baza), zyski_(zyski) {}
 
     NajtanszePokrycie Uruchom() {
         NajtanszePokrycie wynik;
@@ -487,6 +487,7 @@ class GaleziePl : public UkladPokrycia {
         if (najlepszy_ > 0 && koszt >= najlepszy_)
             return;
         najlepszy_ = koszt;
+        najlepszeLp_ = wybrane;
         najlepsze_ = stale_;
         for (int j : wybrane)
             najlepsze_.push_back(oryginal_[static_cast<std::size_t>(j)]);
@@ -496,7 +497,9 @@ class GaleziePl : public UkladPokrycia {
     }
 
     // A cover below the cut-off ends the search.
-    bool Znaleziony() const { return odciecie_ > 0 && najlepszy_ < odciecie_; }
+    bool Znaleziony() const { return odciecie_ > 0 && !doKonca_ && najlepszy_ < odciecie_; }
+    // Whether to search as for the least cost (dives, trials of rows), not for a first cover.
+    bool Pelne() const { return odciecie_ == 0 || doKonca_; }
 
     void PodniesGranice(int g) {
         if (najlepszy_ > 0)
@@ -559,6 +562,10 @@ class GaleziePl : public UkladPokrycia {
 
     // Open nodes beyond this many keep no basis, so a long search stays within memory.
     static constexpr std::size_t MaksBaz = 100000;
+    // The neighbourhood of the best cover is searched at the root and every this many nodes,
+    // each time within this many polls of the stop (the solver polls every four iterations).
+    static constexpr long long OdstepSasiedztwa = 100;
+    static constexpr long long OdpytaniaSasiedztwa = 5000;
 
     // The open nodes, least bound first. Every cover cheaper than the best known lies under
     // one of them, so the least of their bounds is proven whenever a node is taken.
@@ -657,13 +664,19 @@ class GaleziePl : public UkladPokrycia {
         auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
         // A search for a cover below a cut-off mostly ends in showing there is none, where a
         // dive is wasted.
-        if (optimum && odciecie_ == 0 && (!wezel.ustalenia || wezly_ % 64 == 0)) {
+        if (optimum && Pelne() && (!wezel.ustalenia || wezly_ % 64 == 0)) {
             Nurkuj(x, *baza);
             if (przerwano_)
                 return;
         }
+        if (optimum && odciecie_ == 0 && !najlepszeLp_.empty() && dolna < najlepszy_ &&
+            (!wezel.ustalenia || wezly_ % OdstepSasiedztwa == 0)) {
+            Sasiedztwo(x);
+            if (przerwano_)
+                return;
+        }
         if (optimum)
-            galaz = Wybierz(x, wartosc - kosztStaly_, odciecie_ == 0 && nl_ <= MaksWierszyProb);
+            galaz = Wybierz(x, wartosc - kosztStaly_, Pelne() && nl_ <= MaksWierszyProb);
         ostatniaBaza_ = baza.get();
         std::shared_ptr<const Ustalenia> wspolneC =
             wspolne->wlasne.empty() ? wezel.ustalenia : std::move(wspolne);
@@ -711,6 +724,73 @@ class GaleziePl : public UkladPokrycia {
         lp_->Przywroc(baza);
         if (!przerwano_)
             Zaokraglij(x);
+    }
+
+    // A cheaper cover near the best one: the rows on which it and the relaxation point agree
+    // (in both, or out of both) are fixed, and the problem left, much smaller, is searched for
+    // its cheapest cover below the best, within a budget of solver polls.
+    void Sasiedztwo(const std::vector<double>& x) {
+        std::vector<char> wNajlepszym(static_cast<std::size_t>(nl_), 0);
+        for (int j : najlepszeLp_)
+            wNajlepszym[static_cast<std::size_t>(j)] = 1;
+        Bity wolne(static_cast<std::size_t>(wl_), 0);
+        for (int c = 0; c < cl_; ++c)
+            Ustaw(wolne, c);
+        std::vector<int> wlaczone, swobodne;
+        int koszt = kosztStaly_;
+        for (int j = 0; j < nl_; ++j) {
+            const double v = x[static_cast<std::size_t>(j)];
+            if (wNajlepszym[static_cast<std::size_t>(j)] && v > 1 - 1e-6) {
+                wlaczone.push_back(j);
+                koszt += kosztLp_[static_cast<std::size_t>(j)];
+                const Slowo* w = wierszeLp_.data() + static_cast<std::size_t>(j) * wl_;
+                for (int s = 0; s < wl_; ++s)
+                    wolne[static_cast<std::size_t>(s)] &= ~w[s];
+            } else if (wNajlepszym[static_cast<std::size_t>(j)] || v > 1e-6) {
+                swobodne.push_back(j);
+            }
+        }
+        if (swobodne.size() * 2 > static_cast<std::size_t>(nl_))
+            return; // too little fixed to be quick
+        std::vector<int> numer(static_cast<std::size_t>(cl_), -1);
+        int kolumny = 0;
+        DlaBitow(wolne, [&](int c) { numer[static_cast<std::size_t>(c)] = kolumny++; });
+        const int slowa = (kolumny + 63) / 64;
+        std::vector<Slowo> wiersze;
+        std::vector<int> kosztSwobodnych, ktore;
+        for (int j : swobodne) {
+            Bity w(static_cast<std::size_t>(slowa), 0);
+            bool puste = true;
+            const Slowo* wj = wierszeLp_.data() + static_cast<std::size_t>(j) * wl_;
+            for (int s = 0; s < wl_; ++s)
+                for (Slowo b = wj[s] & wolne[static_cast<std::size_t>(s)]; b; b &= b - 1) {
+                    Ustaw(w, numer[static_cast<std::size_t>(s * 64 + __builtin_ctzll(b))]);
+                    puste = false;
+                }
+            if (puste)
+                continue;
+            wiersze.insert(wiersze.end(), w.begin(), w.end());
+            kosztSwobodnych.push_back(kosztLp_[static_cast<std::size_t>(j)]);
+            ktore.push_back(j);
+        }
+        const int odciecie = najlepszy_ - koszt;
+        if (kolumny == 0 || odciecie <= 0)
+            return;
+        long long odpytania = 0;
+        const std::function<bool()> przerwac = [&] {
+            return ++odpytania > OdpytaniaSasiedztwa || (przerwac_ && przerwac_());
+        };
+        const PostepPokrycia bezPostepu;
+        const std::vector<unsigned char> bezBazy;
+        GaleziePl pod(wiersze, kolumny, slowa, kosztSwobodnych, przerwac, bezPostepu, odciecie,
+                      bezBazy, nullptr, true);
+        const NajtanszePokrycie p = pod.Uruchom();
+        if (p.Wiersze.empty())
+            return;
+        for (int r : p.Wiersze)
+            wlaczone.push_back(ktore[static_cast<std::size_t>(r)]);
+        Popraw(wlaczone);
+        Nowe(wlaczone);
     }
 
     // Each row's value in the relaxation just solved, fixed rows at their bound (without an
@@ -827,7 +907,8 @@ class GaleziePl : public UkladPokrycia {
 
     const std::function<bool()>& przerwac_;
     const PostepPokrycia& postep_;
-    int odciecie_ = 0; // > 0: only a cover cheaper than this is wanted
+    int odciecie_ = 0;     // > 0: only a cover cheaper than this is wanted
+    bool doKonca_ = false; // with odciecie_: the cheapest such cover, not the first
     const std::vector<unsigned char>& bazaPoczatkowa_;
     ZyskiGalezi* zyski_;
     int kosztStaly_ = 0;
@@ -838,6 +919,7 @@ class GaleziePl : public UkladPokrycia {
     std::unique_ptr<LpPokrycia> lp_;
     int najlepszy_ = 0;
     std::vector<int> najlepsze_;
+    std::vector<int> najlepszeLp_; // the same cover by model rows (empty: not met in the model)
     int granica_ = 0;
     std::vector<int> ustawione_;                               // the rows the model has fixed now
     const std::vector<unsigned char>* ostatniaBaza_ = nullptr; // the model's basis now
