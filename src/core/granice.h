@@ -12,6 +12,10 @@ inline constexpr int MaksLiter = 26;
 // The largest minterm number that 26 variables encode (2^26 - 1).
 inline constexpr std::uint32_t MaksLiczba = 67108863;
 
+// Inputs a PLA file may have. Each output is minimised over the inputs it depends on, which
+// must be at most MaksLiter.
+inline constexpr int MaksWejscPla = 4096;
+
 // Terms per auxiliary table, minterms of the canonical form and entries of the prime list.
 inline constexpr std::size_t PojemnoscTablicy = 100000;
 

@@ -85,6 +85,42 @@ std::size_t Wolnych(const std::string& wejscie) {
     return static_cast<std::size_t>(std::count(wejscie.begin(), wejscie.end(), '-'));
 }
 
+// Output k of a file of more inputs than letters, over only the inputs it depends on: those
+// where some cube of its ON, don't-care or OFF set is not "-" (at least one, so that a constant
+// has a variable). Their names are kept, "x" and the column number when the file gives none.
+std::optional<std::string> RzutWyjscia(const PlikPla& pla, int k, PlikPla& rzut) {
+    const bool dSet = pla.Typ == "fd" || pla.Typ == "fdr";
+    const bool rSet = pla.Typ == "fr" || pla.Typ == "fdr";
+    std::vector<char> uzyte(static_cast<std::size_t>(pla.Wejscia), 0);
+    for (const KostkaPla& kostka : pla.Kostki) {
+        const char c = kostka.Wyjscie[static_cast<std::size_t>(k)];
+        if (c == '1' || (dSet && (c == '-' || c == '2')) || (rSet && c == '0'))
+            for (std::size_t i = 0; i < kostka.Wejscie.size(); ++i)
+                uzyte[i] = uzyte[i] || kostka.Wejscie[i] != '-';
+    }
+    uzyte[0] = uzyte[0] || std::count(uzyte.begin(), uzyte.end(), 1) == 0;
+    const auto ile = std::count(uzyte.begin(), uzyte.end(), 1);
+    if (ile > MaksLiter)
+        return "Plik PLA, wyjście " + NazwaWyjscia(pla, k) + " zależy od " + std::to_string(ile) +
+               " wejść, więcej niż " + std::to_string(MaksLiter);
+    rzut.Wejscia = static_cast<int>(ile);
+    rzut.Wyjscia = pla.Wyjscia;
+    rzut.NazwyWyjsc = pla.NazwyWyjsc;
+    rzut.Typ = pla.Typ;
+    for (std::size_t i = 0; i < uzyte.size(); ++i)
+        if (uzyte[i])
+            rzut.NazwyWejsc.push_back(pla.NazwyWejsc.empty() ? "x" + std::to_string(i + 1)
+                                                             : pla.NazwyWejsc[i]);
+    for (const KostkaPla& kostka : pla.Kostki) {
+        KostkaPla r{std::string(), kostka.Wyjscie, kostka.Wiersz};
+        for (std::size_t i = 0; i < uzyte.size(); ++i)
+            if (uzyte[i])
+                r.Wejscie.push_back(kostka.Wejscie[i]);
+        rzut.Kostki.push_back(std::move(r));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> CzytajPla(std::string_view tekst, PlikPla& pla) {
@@ -119,9 +155,9 @@ std::optional<std::string> CzytajPla(std::string_view tekst, PlikPla& pla) {
                 if (!n || *n < 1)
                     return Wiersz(nr, klucz + " wymaga liczby dodatniej");
                 if (klucz == ".i") {
-                    if (*n > MaksLiter)
-                        return Wiersz(nr, "więcej niż " + std::to_string(MaksLiter) + " wejść (" +
-                                              std::to_string(*n) + ")");
+                    if (*n > MaksWejscPla)
+                        return Wiersz(nr, "więcej niż " + std::to_string(MaksWejscPla) +
+                                              " wejść (" + std::to_string(*n) + ")");
                     wynik.Wejscia = *n;
                     jestI = true;
                 } else {
@@ -204,6 +240,12 @@ std::string NazwaWyjscia(const PlikPla& pla, int k) {
 
 std::optional<std::string> RozwinWyjscie(const PlikPla& pla, int k, std::size_t maksMintermow,
                                          FunkcjaPla& wynik) {
+    if (pla.Wejscia > MaksLiter) {
+        PlikPla rzut;
+        if (auto blad = RzutWyjscia(pla, k, rzut))
+            return blad;
+        return RozwinWyjscie(rzut, k, maksMintermow, wynik);
+    }
     const bool dSet = pla.Typ == "fd" || pla.Typ == "fdr";
     const bool rSet = pla.Typ == "fr" || pla.Typ == "fdr";
     const std::string limit =

@@ -7,7 +7,8 @@
 // output. In the output part "1" puts the cube in the ON set; "-" or "2" in the don't-care set for
 // fd and fdr; "0" in the OFF set for fr and fdr; "~" means nothing. For fr and fdr the minterms in
 // no set are don't-cares. A minterm both ON and don't-care is a don't-care; ON and OFF at once is
-// an error. Input column 1 is the most significant bit of a minterm number.
+// an error. Input column 1 is the most significant bit of a minterm number. A file may have more
+// inputs than letters; an output of such a file is a function of the inputs it depends on.
 #pragma once
 
 #include <cstddef>
@@ -52,8 +53,10 @@ std::optional<int> ZnajdzWyjscie(const PlikPla& pla, std::string_view nazwa);
 // The name of output k (from 0) as a user sees it: its .ob name, or its number from 1.
 std::string NazwaWyjscia(const PlikPla& pla, int k);
 
-// Expands output k (from 0). Refuses, with a message, more ON and don't-care minterms together
-// than `maksMintermow`, and a minterm that is both ON and OFF.
+// Expands output k (from 0); in a file of more than 26 inputs, over only the inputs its cubes
+// name (their names kept, or "x" and the column number). Refuses, with a message, more than 26
+// such inputs, more ON and don't-care minterms together than `maksMintermow`, and a minterm
+// that is both ON and OFF.
 std::optional<std::string> RozwinWyjscie(const PlikPla& pla, int k, std::size_t maksMintermow,
                                          FunkcjaPla& wynik);
 

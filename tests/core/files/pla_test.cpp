@@ -60,7 +60,9 @@ TEST(pla, MalformedFilesAreRefusedWithLineAndReason) {
         {".i 3\n.o 1\n11 1\n", "wiersz 3: oczekiwano 3"},
         {".i 2\n.o 1\n1x 1\n", "wiersz 3: nieznany znak wejścia 'x'"},
         {".i 2\n.o 1\n11 x\n", "nieznany znak wyjścia 'x'"},
-        {".i 27\n", "wiersz 1: więcej niż 26 wejść"},
+        {".i 4097\n", "wiersz 1: więcej niż 4096 wejść"},
+        // 27 inputs, and the one output depends on each of them.
+        {".i 27\n" + std::string(27, '1') + " 1\n", "wyjście 1 zależy od 27 wejść, więcej niż 26"},
         {".mv 3 1 2 2\n", "(.mv) nie są obsługiwane"},
         {".i 2\n.symbolic a b ;\n", "wiersz 2"},
         {".i 2\n.type fx\n", "nieznany typ"},
@@ -85,6 +87,39 @@ TEST(pla, MalformedFilesAreRefusedWithLineAndReason) {
         ASSERT_TRUE(blad) << tekst;
         EXPECT_NE(blad->find(fragment), std::string::npos) << *blad;
     }
+}
+
+// A file of more inputs than letters: each output over the inputs its own cubes (ON, don't-care,
+// OFF) name, in column order, keeping their names; one that names none is over the first.
+TEST(pla, WideFileGivesEachOutputOverTheInputsItDependsOn) {
+    // 30 inputs; output 1 uses columns 3 and 28 (its don't-care cube too), output 2 column 30
+    // only in its OFF cube, output 3 nothing.
+    auto kostka = [](std::initializer_list<std::pair<int, char>> znaki, const char* wyjscia) {
+        std::string w(30, '-');
+        for (auto [kolumna, z] : znaki)
+            w[static_cast<std::size_t>(kolumna - 1)] = z;
+        return w + " " + wyjscia + "\n";
+    };
+    const std::string tekst = ".i 30\n.o 3\n.type fdr\n" + kostka({{3, '1'}, {28, '0'}}, "1~~") +
+                              kostka({{28, '1'}}, "-~~") + kostka({{29, '0'}, {30, '0'}}, "~0~") +
+                              kostka({{29, '1'}}, "~1~");
+    const std::tuple<int, const char*, std::vector<std::string>, Zbior, Zbior> wyjscia[] = {
+        {0, "AB", {"x3", "x28"}, {2}, {0, 1, 3}}, // 0 is in no set
+        {1, "AB", {"x29", "x30"}, {2, 3}, {1}},
+        {2, "A", {"x1"}, {}, {0, 1}}};
+    for (const auto& [k, kodowanie, nazwy, wlaczone, obojetne] : wyjscia) {
+        const FunkcjaPla f = Rozwin(tekst, k);
+        EXPECT_EQ(f.Kodowanie, kodowanie) << k;
+        EXPECT_EQ(f.NazwyWejsc, nazwy) << k;
+        EXPECT_EQ(f.Wlaczone, wlaczone) << k;
+        EXPECT_EQ(f.Obojetne, obojetne) << k;
+    }
+    // Named inputs keep their names.
+    std::string ilb = ".i 30\n.ilb";
+    for (int i = 1; i <= 30; ++i)
+        ilb += " in" + std::to_string(i);
+    EXPECT_EQ(Rozwin(ilb + "\n" + kostka({{5, '1'}}, "1")).NazwyWejsc,
+              std::vector<std::string>({"in5"}));
 }
 
 TEST(pla, OverlappingCubesCountEachMintermOnce) {
