@@ -1,6 +1,7 @@
 // Fuzzes the PLA reader: any text gives a message or a file whose outputs expand to sorted,
 // disjoint ON and don't-care sets inside the input space, which export and import again unchanged.
 #include "files/pla.h"
+#include "granice.h"
 #include "reguly.h"
 
 #include <algorithm>
@@ -16,15 +17,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
         fuzz::Sprawdz(!blad->empty(), "pusty komunikat błędu");
         return 0;
     }
-    fuzz::Sprawdz(pla.Wejscia >= 1 && pla.Wejscia <= 26, "liczba wejść poza 1..26");
-    if (pla.Wejscia > 16)
+    fuzz::Sprawdz(pla.Wejscia >= 1 && pla.Wejscia <= MaksWejscPla, "liczba wejść poza zakresem");
+    if (pla.Wejscia > 16 && pla.Wejscia <= MaksLiter)
         return 0; // the bit sets of a larger space cost more than a fuzzer's input is worth
     constexpr std::size_t Limit = 4096;
     for (int k = 0; k < std::min(pla.Wyjscia, 3); ++k) {
         FunkcjaPla f;
         if (RozwinWyjscie(pla, k, Limit, f))
             continue;
-        const std::uint32_t przestrzen = 1u << pla.Wejscia;
+        // A wide file's output is over the inputs its cubes name, at least one of them.
+        const std::size_t wejscia = f.Kodowanie.size();
+        fuzz::Sprawdz(pla.Wejscia <= MaksLiter
+                          ? wejscia == static_cast<std::size_t>(pla.Wejscia)
+                          : wejscia >= 1 && wejscia <= static_cast<std::size_t>(MaksLiter),
+                      "kodowanie złej długości");
+        if (wejscia > 16)
+            continue;
+        const std::uint32_t przestrzen = 1u << wejscia;
         auto poprawny = [&](const std::vector<std::uint32_t>& v) {
             return std::is_sorted(v.begin(), v.end()) &&
                    std::adjacent_find(v.begin(), v.end()) == v.end() &&
@@ -36,8 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
         std::set_intersection(f.Wlaczone.begin(), f.Wlaczone.end(), f.Obojetne.begin(),
                               f.Obojetne.end(), std::back_inserter(wspolne));
         fuzz::Sprawdz(wspolne.empty(), "minterm i ON, i obojętny");
-        fuzz::Sprawdz(f.Kodowanie.size() == static_cast<std::size_t>(pla.Wejscia),
-                      "kodowanie innej długości niż wejścia");
 
         PlikPla znowu;
         FunkcjaPla g;
