@@ -92,7 +92,9 @@ std::vector<Przypadek> Uklady() {
 // Records when the search starts, finds its first cover and proves its least cost.
 class Stoper : public ObserwatorPrzebiegu {
   public:
-    Stoper(Zegar::time_point start, bool slad) : slad_(slad), start_(start) {}
+    // `zatrzymaj`: raised once the least cost is proved (the forms are not listed).
+    Stoper(Zegar::time_point start, bool slad, FlagaPrzerwania* zatrzymaj = nullptr)
+        : slad_(slad), zatrzymaj_(zatrzymaj), start_(start) {}
     void Etap(const std::string& tekst) override {
         if (tekst == EtapMinimalna && !szukanie_)
             szukanie_ = Teraz();
@@ -108,8 +110,11 @@ class Stoper : public ObserwatorPrzebiegu {
         granica_ = granica;
         if (!pierwsza_)
             pierwsza_ = Teraz();
-        if (koszt == granica && !dowod_)
+        if (koszt == granica && !dowod_) {
             dowod_ = Teraz();
+            if (zatrzymaj_)
+                zatrzymaj_->Ustaw();
+        }
     }
     double Teraz() const { return std::chrono::duration<double>(Zegar::now() - start_).count(); }
 
@@ -117,6 +122,7 @@ class Stoper : public ObserwatorPrzebiegu {
 
   private:
     bool slad_;
+    FlagaPrzerwania* zatrzymaj_;
     int koszt_ = 0, granica_ = 0;
     Zegar::time_point start_;
 };
@@ -281,14 +287,15 @@ std::string Czas(std::optional<double> t) {
     return b;
 }
 
-void Zmierz(const Przypadek& p, double limit, bool zCbc, bool slad, const std::string& katalog) {
+void Zmierz(const Przypadek& p, double limit, bool zCbc, bool slad, bool doDowodu,
+            const std::string& katalog) {
     ZadanieMinimalizacji z;
     z.Funkcja = p.Funkcja;
     z.TrybDziesietny = true;
     z.Kodowanie = UstalKodowanie(TrybKodowania::Rosnaco, p.Funkcja, true, "").Kodowanie;
     FlagaPrzerwania flaga;
     const auto start = Zegar::now();
-    Stoper stoper(start, slad);
+    Stoper stoper(start, slad, doDowodu ? &flaga : nullptr);
     WynikMinimalizacji w;
     {
         Straznik straznik(flaga, limit);
@@ -305,7 +312,7 @@ void Zmierz(const Przypadek& p, double limit, bool zCbc, bool slad, const std::s
             return std::nullopt;
         return *t - t0;
     };
-    const bool dowiedziony = !w.Przerwano;
+    const bool dowiedziony = !w.Przerwano || (doDowodu && stoper.dowod_);
     const int koszt = KosztPostaci(w.PostacieMinimalne[0]);
     std::optional<double> dowod = odSzukania(stoper.dowod_);
     if (!dowod && dowiedziony)
@@ -340,7 +347,7 @@ void Zmierz(const Przypadek& p, double limit, bool zCbc, bool slad, const std::s
 
 int main(int argc, char** argv) {
     double limit = 120;
-    bool zCbc = true, szybko = false, slad = false;
+    bool zCbc = true, szybko = false, slad = false, doDowodu = false;
     std::string przypadki, tylko;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -354,11 +361,14 @@ int main(int argc, char** argv) {
             zCbc = false;
         else if (a == "--slad")
             slad = true;
+        else if (a == "--do-dowodu")
+            doDowodu = true;
         else if (a == "--szybko")
             szybko = true;
         else {
             std::fprintf(stderr, "Użycie: vyn-bench-pokrycie [--limit SEKUNDY] [--cases KATALOG] "
-                                 "[--bez-cbc] [--szybko] [--tylko CZĘŚĆ_NAZWY] [--slad]\n");
+                                 "[--bez-cbc] [--szybko] [--tylko CZĘŚĆ_NAZWY] [--slad] "
+                                 "[--do-dowodu]\n");
             return 2;
         }
     }
@@ -399,6 +409,6 @@ int main(int argc, char** argv) {
                 "iloraz", "zgodne");
     for (const auto& p : suite)
         if (p.Nazwa.find(tylko) != std::string::npos)
-            Zmierz(p, limit, zCbc, slad, katalog);
+            Zmierz(p, limit, zCbc, slad, doDowodu, katalog);
     return 0;
 }
