@@ -92,8 +92,8 @@ TEST(pla, MalformedFilesAreRefusedWithLineAndReason) {
 // A file of more inputs than letters: each output over the inputs its own cubes (ON, don't-care,
 // OFF) name, in column order, keeping their names; one that names none is over the first.
 TEST(pla, WideFileGivesEachOutputOverTheInputsItDependsOn) {
-    // 30 inputs; output 1 uses columns 3 and 28 (its don't-care cube too), output 2 column 30
-    // only in its OFF cube, output 3 nothing.
+    // 30 inputs; output 1 uses columns 3 and 28, and column 1 only in its don't-care cube;
+    // output 2 uses column 30 only in its OFF cube; output 3 nothing.
     auto kostka = [](std::initializer_list<std::pair<int, char>> znaki, const char* wyjscia) {
         std::string w(30, '-');
         for (auto [kolumna, z] : znaki)
@@ -101,10 +101,10 @@ TEST(pla, WideFileGivesEachOutputOverTheInputsItDependsOn) {
         return w + " " + wyjscia + "\n";
     };
     const std::string tekst = ".i 30\n.o 3\n.type fdr\n" + kostka({{3, '1'}, {28, '0'}}, "1~~") +
-                              kostka({{28, '1'}}, "-~~") + kostka({{29, '0'}, {30, '0'}}, "~0~") +
-                              kostka({{29, '1'}}, "~1~");
+                              kostka({{28, '1'}}, "-~~") + kostka({{1, '1'}}, "-~~") +
+                              kostka({{29, '0'}, {30, '0'}}, "~0~") + kostka({{29, '1'}}, "~1~");
     const std::tuple<int, const char*, std::vector<std::string>, Zbior, Zbior> wyjscia[] = {
-        {0, "AB", {"x3", "x28"}, {2}, {0, 1, 3}}, // 0 is in no set
+        {0, "ABC", {"x1", "x3", "x28"}, {2}, {0, 1, 3, 4, 5, 6, 7}}, // 0 is in no set
         {1, "AB", {"x29", "x30"}, {2, 3}, {1}},
         {2, "A", {"x1"}, {}, {0, 1}}};
     for (const auto& [k, kodowanie, nazwy, wlaczone, obojetne] : wyjscia) {
@@ -114,6 +114,17 @@ TEST(pla, WideFileGivesEachOutputOverTheInputsItDependsOn) {
         EXPECT_EQ(f.Wlaczone, wlaczone) << k;
         EXPECT_EQ(f.Obojetne, obojetne) << k;
     }
+    // In a file of type f a "-" or "0" output says nothing, so its cube's inputs do not count.
+    const FunkcjaPla f = Rozwin(".i 30\n.o 1\n.type f\n" + kostka({{2, '1'}}, "1") +
+                                kostka({{7, '1'}}, "-") + kostka({{9, '0'}}, "0"));
+    EXPECT_EQ(f.NazwyWejsc, std::vector<std::string>({"x2"}));
+    EXPECT_EQ(f.Wlaczone, Zbior({1}));
+    // An output over exactly 26 inputs is taken.
+    std::string kostka26(30, '-');
+    std::fill(kostka26.begin() + 2, kostka26.begin() + 28, '1');
+    const FunkcjaPla pelna = Rozwin(".i 30\n.o 1\n" + kostka26 + " 1\n");
+    EXPECT_EQ(pelna.Kodowanie.size(), 26u);
+    EXPECT_EQ(pelna.Wlaczone, Zbior({(1u << 26) - 1}));
     // Named inputs keep their names.
     std::string ilb = ".i 30\n.ilb";
     for (int i = 1; i <= 30; ++i)
