@@ -120,9 +120,9 @@ TEST(pla, WideFileGivesEachOutputOverTheInputsItDependsOn) {
     EXPECT_EQ(f.NazwyWejsc, std::vector<std::string>({"x2"}));
     EXPECT_EQ(f.Wlaczone, Zbior({1}));
     // An output over exactly 26 inputs is taken.
-    std::string kostka26(30, '-');
+    std::string kostka26 = kostka({}, "1");
     std::fill(kostka26.begin() + 2, kostka26.begin() + 28, '1');
-    const FunkcjaPla pelna = Rozwin(".i 30\n.o 1\n" + kostka26 + " 1\n");
+    const FunkcjaPla pelna = Rozwin(".i 30\n.o 1\n" + kostka26);
     EXPECT_EQ(pelna.Kodowanie.size(), 26u);
     EXPECT_EQ(pelna.Wlaczone, Zbior({(1u << 26) - 1}));
     // Named inputs keep their names.
