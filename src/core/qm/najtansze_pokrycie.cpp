@@ -2,6 +2,7 @@
 #include "qm/najtansze_pokrycie.h"
 
 #include "qm/pokrycie_lp.h"
+#include "qm/pompa_pokrycia.h"
 #include "qm/slowo.h"
 
 #include <algorithm>
@@ -664,7 +665,17 @@ class GaleziePl : public UkladPokrycia {
         auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
         // A search for a cover below a cut-off mostly ends in showing there is none, where a
         // dive is wasted.
-        if (optimum && Pelne() && (!wezel.ustalenia || wezly_ % 64 == 0)) {
+        // A root point fractional on more rows than there are columns is no vertex: it lies
+        // inside a face of points of its value, where the dive below fixes rows blindly (and
+        // slowly). The pump walks to a whole point there instead.
+        if (optimum && odciecie_ == 0 && !wezel.ustalenia && dolna < najlepszy_ &&
+            std::count_if(x.begin(), x.end(), [](double v) { return v > 1e-6 && v < 1 - 1e-6; }) >
+                cl_) {
+            Pompuj(x);
+            if (przerwano_)
+                return;
+        }
+        if (optimum && Pelne() && dolna < najlepszy_ && (!wezel.ustalenia || wezly_ % 64 == 0)) {
             Nurkuj(x, *baza);
             if (przerwano_)
                 return;
@@ -724,6 +735,27 @@ class GaleziePl : public UkladPokrycia {
         lp_->Przywroc(baza);
         if (!przerwano_)
             Zaokraglij(x);
+    }
+
+    // Covers from the feasibility pump (see pompa_pokrycia.h), within this many rounds.
+    static constexpr int KrokiPompy = 30;
+    void Pompuj(const std::vector<double>& x) {
+        PompaPokrycia pompa(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
+        pompa.Pompuj(x, KrokiPompy,
+                     [&](const std::vector<char>& z, const std::vector<double>& punkt) {
+                         std::vector<int> pierwsze;
+                         for (int j = 0; j < nl_; ++j)
+                             if (z[static_cast<std::size_t>(j)])
+                                 pierwsze.push_back(j);
+                         std::vector<int> pokrycie = Zachlannie(pierwsze, punkt);
+                         if (!pokrycie.empty()) {
+                             Popraw(pokrycie);
+                             Nowe(pokrycie);
+                         }
+                         return najlepszy_ - kosztStaly_;
+                     });
+        if (przerwac_ && przerwac_())
+            przerwano_ = true;
     }
 
     // A cheaper cover near the best one: the rows on which it and the relaxation point agree

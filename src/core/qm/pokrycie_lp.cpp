@@ -1,7 +1,8 @@
 // The covering relaxation on COIN-OR's CLP (dual simplex, warm-started from the kept basis).
 #include "qm/pokrycie_lp.h"
 
-#include <ClpEventHandler.hpp>
+#include "qm/clp_pokrycia.h"
+
 #include <ClpSimplex.hpp>
 #include <ClpSolve.hpp>
 #include <CoinPackedMatrix.hpp>
@@ -12,47 +13,8 @@
 
 namespace vyn {
 
-namespace {
-
-// Asks the caller whether to stop at the end of every few iterations.
-class Zatrzymanie : public ClpEventHandler {
-  public:
-    explicit Zatrzymanie(const std::function<bool()>* przerwac, bool* przerwano)
-        : przerwac_(przerwac), przerwano_(przerwano) {}
-    int event(Event e) override {
-        if (e != endOfIteration || !*przerwac_ || ++licznik_ % 4)
-            return -1;
-        if ((*przerwac_)()) {
-            *przerwano_ = true;
-            return 0; // status 5: stopped by the handler
-        }
-        return -1;
-    }
-    ClpEventHandler* clone() const override { return new Zatrzymanie(*this); }
-
-  private:
-    const std::function<bool()>* przerwac_;
-    bool* przerwano_;
-    unsigned licznik_ = 0;
-};
-
-} // namespace
-
-struct LpPokrycia::Model {
-    ClpSimplex lp;
-    std::function<bool()> przerwac;
-    bool przerwano = false;
-    int kolumny = 0;
-    std::vector<unsigned char> wymagana; // each column's current demand
-    std::vector<Wiersz> stany;
-    bool rozwiazany = false;
-    bool zBazy = false; // the first solve starts from a given basis
-    long long iteracje = 0;
-};
-
-LpPokrycia::LpPokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
-                       const std::vector<int>& koszt, const std::function<bool()>& przerwac)
-    : m_(std::make_unique<Model>()) {
+void ZaladujPokrycie(ClpSimplex& lp, const std::vector<std::uint64_t>& wiersze, int kolumny,
+                     int slowa, const std::vector<int>& koszt) {
     const int n = static_cast<int>(koszt.size());
     std::vector<CoinBigIndex> poczatki{0};
     std::vector<int> indeksy;
@@ -75,16 +37,33 @@ LpPokrycia::LpPokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny, i
     std::vector<double> cel(koszt.begin(), koszt.end());
     std::vector<double> popyt(static_cast<std::size_t>(kolumny), 1.0);
     std::vector<double> bezGranicy(static_cast<std::size_t>(kolumny), COIN_DBL_MAX);
-    m_->lp.setLogLevel(0);
-    m_->lp.scaling(0); // every coefficient is 1
-    m_->lp.loadProblem(macierz, dol.data(), gora.data(), cel.data(), popyt.data(),
-                       bezGranicy.data());
+    lp.setLogLevel(0);
+    lp.scaling(0); // every coefficient is 1
+    lp.loadProblem(macierz, dol.data(), gora.data(), cel.data(), popyt.data(), bezGranicy.data());
+}
+
+struct LpPokrycia::Model {
+    ClpSimplex lp;
+    std::function<bool()> przerwac;
+    bool przerwano = false;
+    int kolumny = 0;
+    std::vector<unsigned char> wymagana; // each column's current demand
+    std::vector<Wiersz> stany;
+    bool rozwiazany = false;
+    bool zBazy = false; // the first solve starts from a given basis
+    long long iteracje = 0;
+};
+
+LpPokrycia::LpPokrycia(const std::vector<std::uint64_t>& wiersze, int kolumny, int slowa,
+                       const std::vector<int>& koszt, const std::function<bool()>& przerwac)
+    : m_(std::make_unique<Model>()) {
+    ZaladujPokrycie(m_->lp, wiersze, kolumny, slowa, koszt);
     m_->przerwac = przerwac;
-    Zatrzymanie z(&m_->przerwac, &m_->przerwano);
+    ZatrzymanieClp z(&m_->przerwac, &m_->przerwano);
     m_->lp.passInEventHandler(&z);
     m_->kolumny = kolumny;
     m_->wymagana.assign(static_cast<std::size_t>(kolumny), 1);
-    m_->stany.assign(static_cast<std::size_t>(n), Wiersz::Wolny);
+    m_->stany.assign(koszt.size(), Wiersz::Wolny);
 }
 
 LpPokrycia::~LpPokrycia() = default;
