@@ -665,12 +665,12 @@ class GaleziePl : public UkladPokrycia {
         auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
         // A search for a cover below a cut-off mostly ends in showing there is none, where a
         // dive is wasted.
-        // A root point fractional on more rows than there are columns is no vertex: it lies
-        // inside a face of points of its value, where the dive below fixes rows blindly (and
-        // slowly). The pump walks to a whole point there instead.
+        // A root point spread thin (its fractional rows together cost more than four times its
+        // value, so each holds a small share) lies in a wide face of points of that value,
+        // where the dive below fixes rows blindly, and slowly. The pump walks to a whole point
+        // there instead.
         if (optimum && odciecie_ == 0 && !wezel.ustalenia && dolna < najlepszy_ &&
-            std::count_if(x.begin(), x.end(), [](double v) { return v > 1e-6 && v < 1 - 1e-6; }) >
-                cl_) {
+            KosztUlamkowych(x) > RozproszeniePompy * (wartosc - kosztStaly_)) {
             Pompuj(x);
             if (przerwano_)
                 return;
@@ -735,6 +735,17 @@ class GaleziePl : public UkladPokrycia {
         lp_->Przywroc(baza);
         if (!przerwano_)
             Zaokraglij(x);
+    }
+
+    // How thin a root point must be spread for the pump (see Wezel), and the measure: what its
+    // fractional rows cost together.
+    static constexpr double RozproszeniePompy = 4.0;
+    double KosztUlamkowych(const std::vector<double>& x) const {
+        double suma = 0;
+        for (int j = 0; j < nl_; ++j)
+            if (const double v = x[static_cast<std::size_t>(j)]; v > 1e-6 && v < 1 - 1e-6)
+                suma += kosztLp_[static_cast<std::size_t>(j)];
+        return suma;
     }
 
     // Covers from the feasibility pump (see pompa_pokrycia.h), within this many rounds.
