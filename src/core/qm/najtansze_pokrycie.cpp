@@ -488,6 +488,7 @@ class GaleziePl : public UkladPokrycia {
         if (najlepszy_ > 0 && koszt >= najlepszy_)
             return;
         najlepszy_ = koszt;
+        wezlyPoprawy_ = wezly_;
         najlepszeLp_ = wybrane;
         najlepsze_ = stale_;
         for (int j : wybrane)
@@ -672,6 +673,18 @@ class GaleziePl : public UkladPokrycia {
         if (optimum && odciecie_ == 0 && !wezel.ustalenia && dolna < najlepszy_ &&
             KosztUlamkowych(x) > RozproszeniePompy * (wartosc - kosztStaly_)) {
             Pompuj(x);
+            if (przerwano_)
+                return;
+        }
+        if (!wezel.ustalenia)
+            korzen_ = x;
+        // On the largest problems the dives and neighbourhoods stall far above the least cost:
+        // once no cheaper cover has come for a while, the pump runs from the root point, with
+        // the best cover's cost as its bound.
+        if (optimum && odciecie_ == 0 && wezel.ustalenia && !korzen_.empty() &&
+            dolna < najlepszy_ && wezly_ - wezlyPoprawy_ >= zastojPompy_) {
+            zastojPompy_ *= 2;
+            Pompuj(korzen_);
             if (przerwano_)
                 return;
         }
@@ -967,7 +980,10 @@ class GaleziePl : public UkladPokrycia {
     std::vector<int> ustawione_;                               // the rows the model has fixed now
     const std::vector<unsigned char>* ostatniaBaza_ = nullptr; // the model's basis now
     long long wezly_ = 0;
-    ZyskiGalezi zyskiLp_; // for the model's rows
+    long long wezlyPoprawy_ = 0;  // the node count when the best cover came
+    long long zastojPompy_ = 300; // nodes without a cheaper cover before the pump runs (doubling)
+    std::vector<double> korzen_;  // the root's relaxation point
+    ZyskiGalezi zyskiLp_;         // for the model's rows
     bool przerwano_ = false;
 };
 
