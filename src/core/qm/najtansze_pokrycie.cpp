@@ -514,6 +514,7 @@ class GaleziePl : public UkladPokrycia {
     }
 
     static double Ocena(double v) { return 0.5 - std::abs(v - 0.5); }
+    static bool Ulamkowa(double v) { return v > 1e-6 && v < 1 - 1e-6; }
 
     // The rows a node fixes: its own, then those of the nodes above it.
     struct Ustalenia {
@@ -635,8 +636,7 @@ class GaleziePl : public UkladPokrycia {
         double najwieksza = -1;
         for (int j = 0; j < nl_; ++j) {
             const double v = x[static_cast<std::size_t>(j)];
-            if (lp_->Stan(j) == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6 &&
-                Ocena(v) > najwieksza) {
+            if (lp_->Stan(j) == LpPokrycia::Wiersz::Wolny && Ulamkowa(v) && Ocena(v) > najwieksza) {
                 najwieksza = Ocena(v);
                 galaz = j;
             }
@@ -664,8 +664,6 @@ class GaleziePl : public UkladPokrycia {
             }
         }
         auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
-        // A search for a cover below a cut-off mostly ends in showing there is none, where a
-        // dive is wasted.
         // A root point spread thin (its fractional rows together cost more than four times its
         // value, so each holds a small share) lies in a wide face of points of that value,
         // where the dive below fixes rows blindly, and slowly. The pump walks to a whole point
@@ -688,6 +686,8 @@ class GaleziePl : public UkladPokrycia {
             if (przerwano_)
                 return;
         }
+        // A search for a cover below a cut-off mostly ends in showing there is none, where a
+        // dive is wasted.
         if (optimum && Pelne() && dolna < najlepszy_ && (!wezel.ustalenia || wezly_ % 64 == 0)) {
             Nurkuj(x, *baza);
             if (przerwano_)
@@ -723,7 +723,7 @@ class GaleziePl : public UkladPokrycia {
             std::vector<std::pair<double, int>> ulamkowe;
             for (int j = 0; j < nl_; ++j) {
                 const double v = x[static_cast<std::size_t>(j)];
-                if (lp_->Stan(j) == LpPokrycia::Wiersz::Wolny && v > 1e-6 && v < 1 - 1e-6)
+                if (lp_->Stan(j) == LpPokrycia::Wiersz::Wolny && Ulamkowa(v))
                     ulamkowe.emplace_back(v, j);
             }
             if (ulamkowe.empty())
@@ -756,7 +756,7 @@ class GaleziePl : public UkladPokrycia {
     double KosztUlamkowych(const std::vector<double>& x) const {
         double suma = 0;
         for (int j = 0; j < nl_; ++j)
-            if (const double v = x[static_cast<std::size_t>(j)]; v > 1e-6 && v < 1 - 1e-6)
+            if (Ulamkowa(x[static_cast<std::size_t>(j)]))
                 suma += kosztLp_[static_cast<std::size_t>(j)];
         return suma;
     }
@@ -765,21 +765,19 @@ class GaleziePl : public UkladPokrycia {
     static constexpr int KrokiPompy = 30;
     void Pompuj(const std::vector<double>& x) {
         PompaPokrycia pompa(wierszeLp_, cl_, wl_, kosztLp_, przerwac_);
-        pompa.Pompuj(x, KrokiPompy,
-                     [&](const std::vector<char>& z, const std::vector<double>& punkt) {
-                         std::vector<int> pierwsze;
-                         for (int j = 0; j < nl_; ++j)
-                             if (z[static_cast<std::size_t>(j)])
-                                 pierwsze.push_back(j);
-                         std::vector<int> pokrycie = Zachlannie(pierwsze, punkt);
-                         if (!pokrycie.empty()) {
-                             Popraw(pokrycie);
-                             Nowe(pokrycie);
-                         }
-                         return najlepszy_ - kosztStaly_;
-                     });
-        if (przerwac_ && przerwac_())
-            przerwano_ = true;
+        przerwano_ = pompa.Pompuj(
+            x, KrokiPompy, [&](const std::vector<char>& z, const std::vector<double>& punkt) {
+                std::vector<int> pierwsze;
+                for (int j = 0; j < nl_; ++j)
+                    if (z[static_cast<std::size_t>(j)])
+                        pierwsze.push_back(j);
+                std::vector<int> pokrycie = Zachlannie(pierwsze, punkt);
+                if (!pokrycie.empty()) {
+                    Popraw(pokrycie);
+                    Nowe(pokrycie);
+                }
+                return najlepszy_ - kosztStaly_;
+            });
     }
 
     // A cheaper cover near the best one: the rows on which it and the relaxation point agree
@@ -918,7 +916,7 @@ class GaleziePl : public UkladPokrycia {
         std::vector<std::pair<double, int>> kandydaci; // score, then -row: lower rows first
         for (int j = 0; j < nl_; ++j) {
             const double v = x[static_cast<std::size_t>(j)];
-            if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny || v <= 1e-6 || v >= 1 - 1e-6)
+            if (lp_->Stan(j) != LpPokrycia::Wiersz::Wolny || !Ulamkowa(v))
                 continue;
             kandydaci.emplace_back(
                 std::max(Zysk(j, false, v), 1e-6) * std::max(Zysk(j, true, v), 1e-6), -j);

@@ -38,7 +38,7 @@ PompaPokrycia::PompaPokrycia(const std::vector<std::uint64_t>& wiersze, int kolu
 
 PompaPokrycia::~PompaPokrycia() = default;
 
-void PompaPokrycia::Pompuj(std::vector<double> x, int kroki, const Sprawdz& sprawdz) {
+bool PompaPokrycia::Pompuj(std::vector<double> x, int kroki, const Sprawdz& sprawdz) {
     ClpSimplex& lp = m_->lp;
     const int n = static_cast<int>(m_->koszt.size());
     double norma = 0;
@@ -50,14 +50,18 @@ void PompaPokrycia::Pompuj(std::vector<double> x, int kroki, const Sprawdz& spra
     double udzialKosztu = 1.0;
     std::mt19937 los(12345); // the same walk on every run
     std::deque<std::vector<char>> ostatnie;
-    std::vector<char> z(static_cast<std::size_t>(n));
-    for (int j = 0; j < n; ++j)
-        z[static_cast<std::size_t>(j)] = x[static_cast<std::size_t>(j)] >= 0.5;
+    auto zaokraglij = [n](const std::vector<double>& punkt) {
+        std::vector<char> z(static_cast<std::size_t>(n));
+        for (std::size_t j = 0; j < z.size(); ++j)
+            z[j] = punkt[j] >= 0.5;
+        return z;
+    };
+    std::vector<char> z = zaokraglij(x);
     bool pierwszy = true;
     for (int krok = 0; krok < kroki; ++krok) {
         const int najlepszy = sprawdz(z, x);
         if (najlepszy <= 0)
-            return;
+            return false;
         lp.setRowUpper(m_->kolumny, najlepszy - 1 + 1e-6);
         udzialKosztu *= 0.9;
         for (int j = 0; j < n; ++j) {
@@ -73,12 +77,10 @@ void PompaPokrycia::Pompuj(std::vector<double> x, int kroki, const Sprawdz& spra
         lp.primal(0, pierwszy ? 0 : 7);
         pierwszy = false;
         if (m_->przerwano || !lp.isProvenOptimal())
-            return; // stopped, or nothing cheaper than the best cover
+            return m_->przerwano; // stopped, or nothing cheaper than the best cover
         const double* wartosci = lp.primalColumnSolution();
         x.assign(wartosci, wartosci + n);
-        std::vector<char> nowe(static_cast<std::size_t>(n));
-        for (int j = 0; j < n; ++j)
-            nowe[static_cast<std::size_t>(j)] = x[static_cast<std::size_t>(j)] >= 0.5;
+        std::vector<char> nowe = zaokraglij(x);
         if (nowe == z) {
             // Stuck: the rows farthest from their rounding are turned over.
             std::vector<std::pair<double, int>> dalekie;
@@ -108,6 +110,7 @@ void PompaPokrycia::Pompuj(std::vector<double> x, int kroki, const Sprawdz& spra
         z = std::move(nowe);
     }
     sprawdz(z, x);
+    return false;
 }
 
 } // namespace vyn

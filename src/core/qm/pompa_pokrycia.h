@@ -25,9 +25,9 @@ class PompaPokrycia {
     // At most `kroki` rounds from the relaxation point `x`. Each rounding (the rows at 1) goes
     // to `sprawdz` with the point it came from; `sprawdz` makes a cover of it and answers with
     // the cost of the best cover known after that. Ends early once no point cheaper than the
-    // best exists, or on a stop.
+    // best exists, or on a stop. Returns whether it was stopped.
     using Sprawdz = std::function<int(const std::vector<char>&, const std::vector<double>&)>;
-    void Pompuj(std::vector<double> x, int kroki, const Sprawdz& sprawdz);
+    bool Pompuj(std::vector<double> x, int kroki, const Sprawdz& sprawdz);
 
   private:
     struct Model;

@@ -8,7 +8,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <numeric>
 
 using namespace vyn;
 
