@@ -22,7 +22,7 @@ int Policz(const std::uint64_t* wiersz, const std::uint64_t* bez, int slowa, Odp
     return ile;
 }
 
-// Pokrycie3 keys up to this many are kept as bit sets rather than in the tree.
+// Pokrycie3 keys up to this many are kept as queues rather than in the tree.
 constexpr int MaksKluczaZbiorow = 64;
 
 // The rows of each column are listed for the third sort while the lists stay this long.
@@ -74,69 +74,69 @@ class DrzewoMinimow {
     std::vector<int> t_;
 };
 
-// The same answers for keys from 0 to a small `maks`: for each k, the bit set of the positions
-// whose key is below k, and over it one bit per word that holds any, so the next such position
-// is a few word steps away and a key changes in a few bit flips. Symmetric functions give
-// thousands of rows of one Pokrycie1 with only a handful of distinct Pokrycie3 keys.
-class ZbioryPonizej {
-  public:
-    using Slowo = std::uint64_t;
-    template <class Klucz>
-    ZbioryPonizej(std::size_t n, int maks, Klucz&& klucz)
-        : n_(n), slowa_((n + 63) / 64), nad_((slowa_ + 63) / 64), maks_(maks),
-          bity_(static_cast<std::size_t>(maks) * slowa_, 0),
-          niepuste_(static_cast<std::size_t>(maks) * nad_, 0), klucze_(n) {
-        for (std::size_t p = 0; p < n; ++p) {
-            klucze_[p] = klucz(p);
-            for (int k = klucze_[p] + 1; k <= maks_; ++k)
-                Wstaw(k, p);
+// One reference row's pass of the third sort when every key is at most a small `maks`.
+// Symmetric functions give thousands of rows of one Pokrycie1 with only a handful of keys.
+// Let S_k be the positions whose key is below k. Row b meets, in turn, the first position of
+// S_v (v its key), then the first of S_k for the key k found there, and so on down to a key 0:
+// the first position of each S_k for k from v down to 1. After the swaps each of those S_k
+// has lost its first position and gained b, and the others have kept b. Position b - 1 holds a
+// key 0 whenever b is taken (the reference row at i + 1, then each row passed), so every first
+// position is before b and each S_k is a queue: the positions up to i + 1 whose key was below
+// k, in order, then the positions passed, in order. A row costs one step per key below its
+// own, however far the positions it swaps with lie apart. `w` holds the rows of the group,
+// `kp` their keys by position, and both stay so.
+bool PrzeniesKolejkami(std::span<int> w, std::span<int> kp, std::size_t i, int maks,
+                       Odpytywanie& odp) {
+    // The positions up to i + 1 below the top key: few, as earlier passes leave the top key
+    // on the rows there.
+    std::vector<std::size_t> poczatek;
+    std::vector<int> kluczPoczatku;
+    for (std::size_t p = 0; p <= i + 1; ++p)
+        if (kp[p] < maks) {
+            poczatek.push_back(p);
+            kluczPoczatku.push_back(kp[p]);
         }
+    if (odp.Praca(i + 2))
+        return false;
+    // For each k, the index in `poczatek` of the first position of S_k, and then how many of
+    // the passed positions S_k has lost.
+    const auto poziomy = static_cast<std::size_t>(maks) + 1;
+    std::vector<std::size_t> indeks(poziomy, poczatek.size()), zabrane(poziomy, 0);
+    int najnizszy = maks; // the keys above it have their first position
+    for (std::size_t e = 0; e < poczatek.size(); ++e) {
+        for (int k = kluczPoczatku[e] + 1; k <= najnizszy; ++k)
+            indeks[static_cast<std::size_t>(k)] = e;
+        najnizszy = std::min(najnizszy, kluczPoczatku[e]);
     }
-    void Ustaw(std::size_t p, int klucz) {
-        const int byl = klucze_[p];
-        klucze_[p] = klucz;
-        for (int k = klucz + 1; k <= byl; ++k)
-            Wstaw(k, p);
-        for (int k = byl + 1; k <= klucz; ++k)
-            Usun(k, p);
-    }
-    std::size_t PierwszaPonizej(std::size_t od, int k) const {
-        if (k <= 0 || od >= n_)
-            return n_;
-        if (k > maks_)
-            return od; // every key is at most `maks`
-        const Slowo* b = &bity_[static_cast<std::size_t>(k - 1) * slowa_];
-        std::size_t s = od / 64;
-        if (const Slowo x = b[s] & (~Slowo{0} << (od % 64)))
-            return s * 64 + static_cast<std::size_t>(__builtin_ctzll(x));
-        const Slowo* z = &niepuste_[static_cast<std::size_t>(k - 1) * nad_];
-        for (std::size_t t = ++s / 64; s < slowa_ && t < nad_; ++t, s = t * 64)
-            if (const Slowo y = z[t] & (~Slowo{0} << (s % 64))) {
-                const std::size_t w = t * 64 + static_cast<std::size_t>(__builtin_ctzll(y));
-                return w * 64 + static_cast<std::size_t>(__builtin_ctzll(b[w]));
+    const std::size_t pierwszyPrzebyty = i + 2;
+    for (std::size_t b = pierwszyPrzebyty; b < w.size(); ++b) {
+        const int v = kp[b];
+        int wiersz = w[b], klucz = v;
+        std::size_t ostatnia = SIZE_MAX;
+        for (auto k = static_cast<std::size_t>(v); k >= 1; --k) {
+            std::size_t& e = indeks[k];
+            std::size_t f;
+            if (e < poczatek.size()) {
+                f = poczatek[e];
+                do
+                    ++e;
+                while (e < poczatek.size() && kluczPoczatku[e] >= static_cast<int>(k));
+            } else {
+                f = pierwszyPrzebyty + zabrane[k]++;
             }
-        return n_;
+            if (f != ostatnia) { // the next position of the chain: the row carried moves in
+                std::swap(wiersz, w[f]);
+                std::swap(klucz, kp[f]);
+                ostatnia = f;
+            }
+        }
+        w[b] = wiersz;
+        kp[b] = klucz;
+        if (odp.Praca(1 + static_cast<std::size_t>(v)))
+            return false;
     }
-    int Glebokosc() const { return 2; }
-
-  private:
-    void Wstaw(int k, std::size_t p) {
-        const std::size_t w = static_cast<std::size_t>(k - 1) * slowa_ + p / 64;
-        bity_[w] |= Slowo{1} << (p % 64);
-        niepuste_[static_cast<std::size_t>(k - 1) * nad_ + p / 4096] |= Slowo{1} << (p / 64 % 64);
-    }
-    void Usun(int k, std::size_t p) {
-        const std::size_t w = static_cast<std::size_t>(k - 1) * slowa_ + p / 64;
-        bity_[w] &= ~(Slowo{1} << (p % 64));
-        if (!bity_[w])
-            niepuste_[static_cast<std::size_t>(k - 1) * nad_ + p / 4096] &=
-                ~(Slowo{1} << (p / 64 % 64));
-    }
-    std::size_t n_, slowa_, nad_;
-    int maks_;
-    std::vector<Slowo> bity_, niepuste_;
-    std::vector<int> klucze_;
-};
+    return true;
+}
 
 // One step of the double loop: row i against every row j in turn, swapped whenever row i's key
 // is the greater. Row i's key only falls as the swaps go on, so the swaps happen exactly at the
@@ -255,6 +255,10 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
         for (std::size_t p = 0; p < g; ++p)
             kolumny(w[p], [&](std::size_t c) { rzedy[wolne[c]++] = w[p]; });
     }
+    // The keys by position, kept beside the rows where the keys are few.
+    std::vector<int> kp(malo ? g : 0, 0);
+    if (malo)
+        kp[0] = P1(0);
     for (std::size_t i = 0; i + 1 < g; ++i) {
         if (odp.Praca(0))
             return std::nullopt;
@@ -280,25 +284,20 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
         }
         // Only the first g positions share row b's Pokrycie1.
         const std::span<int> pierwsze(w.data(), g);
-        auto k = [&](int id) { return p3[static_cast<std::size_t>(id)]; };
-        auto przenies = [&](auto& drzewo) {
-            for (std::size_t b = i + 1; b < g; ++b) {
-                const std::size_t zamiany = Przenies(pierwsze, b, drzewo, k);
-                if (odp.Praca((1 + 2 * zamiany) * static_cast<std::size_t>(drzewo.Glebokosc())))
-                    return false;
-            }
-            return true;
-        };
-        bool dalej;
         if (malo) {
-            ZbioryPonizej zbiory(g, P1(0), [&](std::size_t p) { return k(pierwsze[p]); });
-            dalej = przenies(zbiory);
-        } else {
-            DrzewoMinimow drzewo(g, [&](std::size_t p) { return k(pierwsze[p]); });
-            dalej = przenies(drzewo);
+            for (std::size_t m = i + 1; m < g; ++m)
+                kp[m] = p3[static_cast<std::size_t>(w[m])];
+            if (!PrzeniesKolejkami(pierwsze, kp, i, P1(0), odp))
+                return std::nullopt;
+            continue;
         }
-        if (!dalej)
-            return std::nullopt;
+        auto k = [&](int id) { return p3[static_cast<std::size_t>(id)]; };
+        DrzewoMinimow drzewo(g, [&](std::size_t p) { return k(pierwsze[p]); });
+        for (std::size_t b = i + 1; b < g; ++b) {
+            const std::size_t zamiany = Przenies(pierwsze, b, drzewo, k);
+            if (odp.Praca((1 + 2 * zamiany) * static_cast<std::size_t>(drzewo.Glebokosc())))
+                return std::nullopt;
+        }
     }
 
     // The length of the texts of rows 2, 3, ... taken until their counts (row 1's counted

@@ -1,5 +1,7 @@
 // The row ordering against its plain double loops on cores the differential runs never reach:
-// hundreds of rows of one Pokrycie1, with few distinct Pokrycie3 keys and with many.
+// hundreds of rows of one Pokrycie1, with few distinct Pokrycie3 keys and with many, rows
+// repeated (several keys 0 in one pass), and rows sharing half their columns (keys spread
+// below the top one, so the rows passed keep low keys).
 #include "qm/porzadek_wierszy.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +112,8 @@ TEST_P(porzadek_wierszy_test, three_sorts_match_their_double_loops) {
 INSTANTIATE_TEST_SUITE_P(, porzadek_wierszy_test,
                          ::testing::Values(Rdzen{"klucze_nieliczne", 90, 170, 6, 20},
                                            Rdzen{"klucze_nieliczne_waskie", 300, 140, 3, 10},
+                                           Rdzen{"wiersze_powtorzone", 10, 120, 2, 10},
+                                           Rdzen{"wiersze_zachodzace", 20, 150, 10, 10},
                                            Rdzen{"klucze_liczne", 200, 110, 80, 15}),
                          [](const auto& info) { return std::string(info.param.Nazwa); });
 
