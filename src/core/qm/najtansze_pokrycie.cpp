@@ -664,12 +664,10 @@ class GaleziePl : public UkladPokrycia {
             }
         }
         auto baza = std::make_shared<const std::vector<unsigned char>>(lp_->Baza());
-        // A root point spread thin (its fractional rows together cost more than four times its
-        // value, so each holds a small share) lies in a wide face of points of that value,
-        // where the dive below fixes rows blindly, and slowly. The pump walks to a whole point
-        // there instead.
+        // A root point in a wide face of points of its value is where the dive below fixes
+        // rows blindly, and slowly. The pump walks to a whole point there instead.
         if (optimum && odciecie_ == 0 && !wezel.ustalenia && dolna < najlepszy_ &&
-            KosztUlamkowych(x) > RozproszeniePompy * (wartosc - kosztStaly_)) {
+            SzerokaSciana(x, wartosc)) {
             Pompuj(x);
             if (przerwano_)
                 return;
@@ -750,15 +748,26 @@ class GaleziePl : public UkladPokrycia {
             Zaokraglij(x);
     }
 
-    // How thin a root point must be spread for the pump (see Wezel), and the measure: what its
-    // fractional rows cost together.
+    // Whether a relaxation point of value `wartosc` lies in a wide face of points of that
+    // value (see Wezel): it is spread thin (its fractional rows together cost more than
+    // RozproszeniePompy times its value, so each holds a small share), or, as a vertex, most
+    // of the rows left at 0 price out at nothing (a dual degenerate relaxation, as symmetric
+    // functions give: more than UdzialZerowych of the rows).
     static constexpr double RozproszeniePompy = 4.0;
-    double KosztUlamkowych(const std::vector<double>& x) const {
-        double suma = 0;
-        for (int j = 0; j < nl_; ++j)
-            if (Ulamkowa(x[static_cast<std::size_t>(j)]))
-                suma += kosztLp_[static_cast<std::size_t>(j)];
-        return suma;
+    static constexpr double UdzialZerowych = 0.5;
+    bool SzerokaSciana(const std::vector<double>& x, double wartosc) const {
+        const double* d = lp_->KosztyZredukowane();
+        double ulamkowe = 0;
+        int zerowe = 0;
+        for (int j = 0; j < nl_; ++j) {
+            const double v = x[static_cast<std::size_t>(j)];
+            if (Ulamkowa(v))
+                ulamkowe += kosztLp_[static_cast<std::size_t>(j)];
+            else if (v < 1e-9 && std::abs(d[j]) < TolerancjaLp)
+                ++zerowe;
+        }
+        return ulamkowe > RozproszeniePompy * (wartosc - kosztStaly_) ||
+               zerowe > UdzialZerowych * nl_;
     }
 
     // Covers from the feasibility pump (see pompa_pokrycia.h), within this many rounds.
