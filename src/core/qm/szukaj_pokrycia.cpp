@@ -582,10 +582,9 @@ class Szukanie {
         if (wartosc > zapas + 1e-9)
             return false;
         bool dodano = false;
-        for (int c = 0; c < c_; ++c) {
-            if (pokryte[c / 64] >> (c % 64) & 1 ||
-                pokrycie_[static_cast<std::size_t>(c)] >= 1 - 1e-9)
-                continue;
+        const bool pasuje = DlaNiepokrytych(pokryte, [&](int c) {
+            if (pokrycie_[static_cast<std::size_t>(c)] >= 1 - 1e-9)
+                return true;
             const auto od = pozycje_.begin() + static_cast<std::ptrdiff_t>(
                                                    poczatekKolumny_[static_cast<std::size_t>(c)]);
             const auto doo =
@@ -606,7 +605,10 @@ class Szukanie {
                      [&](int k) { pokrycie_[static_cast<std::size_t>(k)] += brak; });
             naprawiony_.emplace_back(najtanszy, brak);
             dodano = true;
-        }
+            return true;
+        });
+        if (!pasuje)
+            return false;
         if (dodano) {
             std::sort(naprawiony_.begin(), naprawiony_.end());
             std::size_t k = 0;
