@@ -23,7 +23,7 @@ int Policz(const std::uint64_t* wiersz, const std::uint64_t* bez, int slowa, Odp
 }
 
 // Pokrycie3 keys up to this many are kept as queues rather than in the tree.
-constexpr int MaksKluczaZbiorow = 64;
+constexpr int MaksKluczaKolejek = 64;
 
 // The rows of each column are listed for the third sort while the lists stay this long.
 constexpr std::size_t MaksWpisowList = std::size_t{1} << 26;
@@ -236,7 +236,7 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
     // reference, and only rows through the reference's columns share any: listed per column,
     // they make the work follow the reference rather than every row's words.
     // Every key counts columns of one row of this Pokrycie1, so none is above it.
-    const bool malo = P1(0) <= MaksKluczaZbiorow;
+    const bool malo = P1(0) <= MaksKluczaKolejek;
     const bool listy = malo && g * static_cast<std::size_t>(P1(0)) <= MaksWpisowList;
     std::vector<std::size_t> odKolumny(listy ? static_cast<std::size_t>(rdzen.IloscKolumn) + 1 : 0);
     std::vector<int> rzedy, wspolne(listy ? n : 0, 0);
@@ -255,10 +255,13 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
         for (std::size_t p = 0; p < g; ++p)
             kolumny(w[p], [&](std::size_t c) { rzedy[wolne[c]++] = w[p]; });
     }
-    // The keys by position, kept beside the rows where the keys are few.
+    // Where the keys are few they are kept by position, beside the rows; otherwise by row.
     std::vector<int> kp(malo ? g : 0, 0);
     if (malo)
         kp[0] = P1(0);
+    auto ustawKlucz = [&](std::size_t m, int klucz) {
+        (malo ? kp[m] : p3[static_cast<std::size_t>(w[m])]) = klucz;
+    };
     for (std::size_t i = 0; i + 1 < g; ++i) {
         if (odp.Praca(0))
             return std::nullopt;
@@ -274,19 +277,17 @@ std::optional<int> UporzadkujWiersze(RdzenPokryc& rdzen, int iloscLiter, Odpytyw
             dzielone(1);
             for (std::size_t m = i + 1; m < g; ++m) {
                 const auto id = static_cast<std::size_t>(w[m]);
-                p3[id] = p1[id] - wspolne[id];
+                ustawKlucz(m, p1[id] - wspolne[id]);
             }
             odp.Praca(g - i);
             dzielone(-1);
         } else {
             for (std::size_t m = i + 1; m < g; ++m)
-                p3[static_cast<std::size_t>(w[m])] = Policz(wiersz(w[m]), odniesienie, slowa, odp);
+                ustawKlucz(m, Policz(wiersz(w[m]), odniesienie, slowa, odp));
         }
         // Only the first g positions share row b's Pokrycie1.
         const std::span<int> pierwsze(w.data(), g);
         if (malo) {
-            for (std::size_t m = i + 1; m < g; ++m)
-                kp[m] = p3[static_cast<std::size_t>(w[m])];
             if (!PrzeniesKolejkami(pierwsze, kp, i, P1(0), odp))
                 return std::nullopt;
             continue;
