@@ -349,6 +349,8 @@ int main(int argc, char** argv) {
     double limit = 120;
     bool zCbc = true, szybko = false, slad = false, doDowodu = false;
     std::string przypadki, tylko;
+    // --losowe N,D,K: K more random functions of N variables at D %, from seeds not in the suite.
+    std::vector<Przypadek> dodatkowe;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--limit" && i + 1 < argc)
@@ -357,6 +359,10 @@ int main(int argc, char** argv) {
             przypadki = argv[++i];
         else if (a == "--tylko" && i + 1 < argc)
             tylko = argv[++i];
+        else if (int n, d, k; a == "--losowe" && i + 1 < argc &&
+                              std::sscanf(argv[++i], "%d,%d,%d", &n, &d, &k) == 3)
+            for (int z = 1; z <= k; ++z)
+                dodatkowe.push_back(Losowa(n, d, 1000003u + static_cast<unsigned>(z)));
         else if (a == "--bez-cbc")
             zCbc = false;
         else if (a == "--slad")
@@ -368,7 +374,7 @@ int main(int argc, char** argv) {
         else {
             std::fprintf(stderr, "Użycie: vyn-bench-pokrycie [--limit SEKUNDY] [--cases KATALOG] "
                                  "[--bez-cbc] [--szybko] [--tylko CZĘŚĆ_NAZWY] [--slad] "
-                                 "[--do-dowodu]\n");
+                                 "[--do-dowodu] [--losowe N,D,K]\n");
             return 2;
         }
     }
@@ -386,6 +392,8 @@ int main(int argc, char** argv) {
             for (unsigned k = 1; k <= 2; ++k)
                 suite.push_back(Losowa(n, d, 7919u * static_cast<unsigned>(n) + 31u * d + k));
     for (Przypadek& p : Uklady())
+        suite.push_back(std::move(p));
+    for (Przypadek& p : dodatkowe)
         suite.push_back(std::move(p));
     if (!przypadki.empty() && std::filesystem::is_directory(przypadki)) {
         std::vector<std::filesystem::path> pliki;
