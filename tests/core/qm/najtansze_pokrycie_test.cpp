@@ -36,6 +36,22 @@ std::string Losowa(int n, int ile, unsigned ziarno) {
     return t;
 }
 
+// The least cost of the 0-1 covering program: columns of `macierz` are the rows of the cover
+// problem, its rows the columns to cover.
+int NajmniejszyKosztCbc(const CoinPackedMatrix& macierz, const std::vector<double>& koszt) {
+    const std::vector<double> zera(koszt.size(), 0.0), jedynki(koszt.size(), 1.0),
+        popyt(static_cast<std::size_t>(macierz.getNumRows()), 1.0);
+    OsiClpSolverInterface lp;
+    lp.loadProblem(macierz, zera.data(), jedynki.data(), koszt.data(), popyt.data(), nullptr);
+    for (std::size_t j = 0; j < koszt.size(); ++j)
+        lp.setInteger(static_cast<int>(j));
+    CbcModel model(lp);
+    model.setLogLevel(0);
+    model.branchAndBound();
+    EXPECT_TRUE(model.isProvenOptimal());
+    return static_cast<int>(std::lround(model.getObjValue()));
+}
+
 // The least cost (letters + groups) of a sum of products of the function `jest`.
 int NajmniejszyKoszt(int n, const std::vector<char>& jest) {
     // Cube c in base 3, digit 2 a free variable: an implicant when both halves of its first
@@ -87,17 +103,7 @@ int NajmniejszyKoszt(int n, const std::vector<char>& jest) {
         macierz.appendCol(static_cast<int>(wiersze.size()), wiersze.data(), jedynki.data());
         koszt.push_back(litery + 1);
     }
-    const std::vector<double> zera(koszt.size(), 0.0), jedynki(koszt.size(), 1.0),
-        popyt(static_cast<std::size_t>(kolumny), 1.0);
-    OsiClpSolverInterface lp;
-    lp.loadProblem(macierz, zera.data(), jedynki.data(), koszt.data(), popyt.data(), nullptr);
-    for (std::size_t j = 0; j < koszt.size(); ++j)
-        lp.setInteger(static_cast<int>(j));
-    CbcModel model(lp);
-    model.setLogLevel(0);
-    model.branchAndBound();
-    EXPECT_TRUE(model.isProvenOptimal());
-    return static_cast<int>(std::lround(model.getObjValue()));
+    return NajmniejszyKosztCbc(macierz, koszt);
 }
 
 struct Przypadek {
@@ -133,6 +139,78 @@ INSTANTIATE_TEST_SUITE_P(losowe, najmniejszy_koszt_test,
                          ::testing::Values(Przypadek{9, 380, 3}, Przypadek{10, 512, 5},
                                            Przypadek{11, 820, 7}, Przypadek{12, 1230, 9}),
                          [](const auto& i) { return "n" + std::to_string(i.param.Zmienne); });
+
+// Covering problems unlike the cores of functions: random rows over more than one 64-bit word
+// of columns (and more than 64 rows), costs 1 to 9, so the relaxation's whole rows are often
+// not in the cheapest cover and the reductions meet every case. The least cost against Cbc,
+// then the cut-off search at that cost (none cheaper exists) and one above it (a cover of that
+// cost is found).
+TEST(najtansze_pokrycie_test, random_weighted_covers_match_the_independent_program) {
+    for (unsigned ziarno = 1; ziarno <= 40; ++ziarno) {
+        std::mt19937 los(ziarno);
+        const int kolumny = 40 + static_cast<int>(los() % 120);
+        const int n = 50 + static_cast<int>(los() % 100);
+        const int slowa = (kolumny + 63) / 64;
+        const double gestosc = 0.04 + 0.01 * (los() % 8);
+        std::vector<std::uint64_t> wiersze(static_cast<std::size_t>(n * slowa), 0);
+        std::vector<int> koszt;
+        CoinPackedMatrix macierz(true, 0, 0);
+        macierz.setDimensions(kolumny, 0);
+        std::vector<double> kosztCbc;
+        std::vector<int> ile(static_cast<std::size_t>(kolumny), 0);
+        std::vector<std::vector<int>> kolumnyWiersza(static_cast<std::size_t>(n));
+        for (int r = 0; r < n; ++r) {
+            for (int c = 0; c < kolumny; ++c)
+                if (std::uniform_real_distribution<>(0, 1)(los) < gestosc)
+                    kolumnyWiersza[static_cast<std::size_t>(r)].push_back(c);
+            koszt.push_back(1 + static_cast<int>(los() % 9));
+        }
+        // Every column in at least two rows, so a cover exists and no row is forced at once.
+        for (int c = 0; c < kolumny; ++c)
+            for (auto& kw : kolumnyWiersza)
+                if (std::count(kw.begin(), kw.end(), c))
+                    ++ile[static_cast<std::size_t>(c)];
+        for (int c = 0; c < kolumny; ++c)
+            for (int k = ile[static_cast<std::size_t>(c)]; k < 2; ++k) {
+                auto& kw = kolumnyWiersza[los() % static_cast<unsigned>(n)];
+                if (!std::count(kw.begin(), kw.end(), c))
+                    kw.push_back(c);
+            }
+        for (int r = 0; r < n; ++r) {
+            auto& kw = kolumnyWiersza[static_cast<std::size_t>(r)];
+            std::sort(kw.begin(), kw.end());
+            for (int c : kw)
+                wiersze[static_cast<std::size_t>(r * slowa + c / 64)] |= std::uint64_t{1}
+                                                                         << (c % 64);
+            const std::vector<double> jedynki(kw.size(), 1.0);
+            macierz.appendCol(static_cast<int>(kw.size()), kw.data(), jedynki.data());
+            kosztCbc.push_back(koszt[static_cast<std::size_t>(r)]);
+        }
+        const int najmniej = NajmniejszyKosztCbc(macierz, kosztCbc);
+        auto pokrywa = [&](const std::vector<int>& wybrane) {
+            std::vector<char> pokryta(static_cast<std::size_t>(kolumny), 0);
+            int suma = 0;
+            for (int r : wybrane) {
+                suma += koszt[static_cast<std::size_t>(r)];
+                for (int c : kolumnyWiersza[static_cast<std::size_t>(r)])
+                    pokryta[static_cast<std::size_t>(c)] = 1;
+            }
+            return std::count(pokryta.begin(), pokryta.end(), 0) == 0 ? suma : -1;
+        };
+        const std::function<bool()> nigdy;
+        const NajtanszePokrycie p = ZnajdzNajtanszePokrycie(wiersze, kolumny, slowa, koszt, nigdy);
+        EXPECT_TRUE(p.Dokladny) << "ziarno " << ziarno;
+        EXPECT_EQ(p.Koszt, najmniej) << "ziarno " << ziarno;
+        EXPECT_EQ(p.Granica, najmniej) << "ziarno " << ziarno;
+        EXPECT_EQ(pokrywa(p.Wiersze), najmniej) << "ziarno " << ziarno;
+        const NajtanszePokrycie brak =
+            ZnajdzNajtanszePokrycie(wiersze, kolumny, slowa, koszt, nigdy, {}, najmniej);
+        EXPECT_TRUE(brak.Dokladny && brak.Wiersze.empty()) << "ziarno " << ziarno;
+        const NajtanszePokrycie jest =
+            ZnajdzNajtanszePokrycie(wiersze, kolumny, slowa, koszt, nigdy, {}, najmniej + 1);
+        EXPECT_EQ(pokrywa(jest.Wiersze), najmniej) << "ziarno " << ziarno;
+    }
+}
 
 // A run stopped at the k-th poll of its cover search (k growing fourfold): the forms are the
 // function, the cost never rises with k, the bound stays below the least cost, and a stopped run
