@@ -171,5 +171,6 @@ TEST(cli_test, memory_estimate_refuses_what_the_machine_lacks) {
     // Mebibytes rounded up.
     EXPECT_TRUE(SprawdzPojemnosc(1000000, 20, 3u << 20)->ends_with(" jest 3 MiB"));
     EXPECT_TRUE(SprawdzPojemnosc(1000000, 20, (3u << 20) + 1)->ends_with(" jest 4 MiB"));
+    EXPECT_FALSE(SprawdzPojemnosc(vyn::MaksPojemnosc, 20, std::nullopt)); // both ends allowed
     EXPECT_TRUE(SprawdzPojemnosc(vyn::MaksPojemnosc + 1, 20, std::nullopt));
 }

@@ -188,6 +188,7 @@ class Szukanie {
                 niepokryte_.assign(static_cast<std::size_t>(w_), 0);
                 pokrycie_.assign(static_cast<std::size_t>(c_), 0.0);
                 punkty_.resize(static_cast<std::size_t>(n_) + 2);
+                pewne_.resize(static_cast<std::size_t>(n_) + 2);
                 cenyPoziomu_.resize(static_cast<std::size_t>(n_) + 2);
             }
         }
@@ -306,6 +307,8 @@ class Szukanie {
         const Slowo* rodzic = Pokryte(d);
         const Slowo* wiersz = Wiersz(r);
         Slowo* dziecko = Pokryte(d + 1);
+        if (!pewne_.empty())
+            pewne_[du + 1].jest = false;
         int dodane = 0;
         for (int k = 0; k < w_; ++k) {
             dodane += Jedynki(wiersz[k] & ~rodzic[k]);
@@ -353,6 +356,7 @@ class Szukanie {
                 (!dokladnie || std::all_of(naprawiony_.begin(), naprawiony_.end(),
                                            [](const auto& px) { return px.second > 1 - 1e-9; }))) {
                 punkt = naprawiony_; // kept for the children
+                Zapamietaj(cel);
                 return true;
             }
         const auto& cenyPoziomu = cenyPoziomu_[static_cast<std::size_t>(std::min(cel, inny))];
@@ -378,6 +382,7 @@ class Szukanie {
         if (poCieciuCen && cel < inny)
             --oszczedzone_;
         ++rozwiazania_;
+        pewne_[static_cast<std::size_t>(cel)].jest = false;
         lp_->Wymagaj(niepokryte_.data());
         for (; odLp_ < r + 1; ++odLp_)
             lp_->Ustaw(odLp_, LpPokrycia::Wiersz::Wylaczony);
@@ -422,6 +427,7 @@ class Szukanie {
         punkt.clear();
         for (int p : *pokrycie)
             punkt.emplace_back(p, 1.0);
+        Zapamietaj(cel);
         if (cel < inny && pokrycie->front() > r + 1)
             przeskok_ = PominOdrzucone(r + 1, *pokrycie, cel,
                                        std::max(odpytaniaDokladne_, MinBudzetZakresu));
@@ -540,6 +546,7 @@ class Szukanie {
             od = doo + 1;
         }
         auto& punkt = punkty_[static_cast<std::size_t>(d) + 1];
+        pewne_[static_cast<std::size_t>(d) + 1].jest = false; // not yet the level's columns
         punkt.clear();
         for (std::size_t i = 1; i < pokrycie.size(); ++i)
             punkt.emplace_back(pokrycie[i], 1.0);
@@ -558,7 +565,27 @@ class Szukanie {
             if (martwe[k] & ~pokryte[k])
                 return false;
         const int zapas = Prog() - kosztPoziomu_[static_cast<std::size_t>(d)];
+        // Most rows that fail leave the level's kept cover untouched: it still shows one.
+        if (const PewnyPunkt& p = pewne_[static_cast<std::size_t>(d)];
+            lp_ && p.jest && p.odWiersza > r && p.koszt <= zapas)
+            return true;
         return !lp_ || Zmiesci(r, pokryte, zapas, d, d + 1);
+    }
+
+    // Notes whether the point just kept at level `cel`, which fits the level's columns, is a
+    // cover: then it shows a cover by the rows after r for every r before its first row.
+    void Zapamietaj(int cel) {
+        const auto& punkt = punkty_[static_cast<std::size_t>(cel)];
+        PewnyPunkt& p = pewne_[static_cast<std::size_t>(cel)];
+        p = {true, n_, 0};
+        for (const auto& [wiersz, x] : punkt) {
+            if (x < 1 - 1e-9) {
+                p.jest = false;
+                return;
+            }
+            p.odWiersza = std::min(p.odWiersza, wiersz);
+            p.koszt += koszt_[static_cast<std::size_t>(wiersz)];
+        }
     }
 
     // Whether a kept relaxation point shows the relaxation here within `zapas`: its rows after
@@ -837,6 +864,14 @@ class Szukanie {
     std::vector<std::vector<double>> cenyPoziomu_;
     // By level: the rows above 0 of a relaxation point that fits the cover of that level.
     std::vector<std::vector<std::pair<int, double>>> punkty_;
+    // By level: whether its kept point is a cover of the level's columns (all rows at 1), from
+    // which row on, at what cost.
+    struct PewnyPunkt {
+        bool jest = false;
+        int odWiersza = 0;
+        int koszt = 0;
+    };
+    std::vector<PewnyPunkt> pewne_;
     std::vector<double> pokrycie_;
     std::vector<std::pair<int, double>> naprawiony_;
     bool poCieciuCen_ = false;  // the last question about a next row was cut by raised prices
