@@ -47,6 +47,20 @@ TEST(pla, DefaultTypeIsFdAndTheFirstInputIsTheMostSignificantBit) {
     EXPECT_EQ(f.Obojetne, Zbior({1, 3}));
 }
 
+// Files from any system: lines ended by LF, CR LF or a lone CR read alike, and a refusal names
+// the same line.
+TEST(pla, LineEndingsOfEverySystemReadAlike) {
+    for (const std::string k : {"\n", "\r\n", "\r"}) {
+        const FunkcjaPla f = Rozwin(".i 3" + k + ".o 1" + k + "100 1" + k + "021 -" + k);
+        EXPECT_EQ(f.Wlaczone, Zbior({4})) << k.size();
+        EXPECT_EQ(f.Obojetne, Zbior({1, 3})) << k.size();
+        PlikPla pla;
+        const auto blad = CzytajPla(".i 3" + k + ".o 1" + k + "100 1" + k + "11 1" + k, pla);
+        ASSERT_TRUE(blad);
+        EXPECT_NE(blad->find("wiersz 4:"), std::string::npos) << *blad;
+    }
+}
+
 TEST(pla, InputNamesBecomeTheLettersOnlyWhenTheyAreDistinctSingleLetters) {
     EXPECT_EQ(Rozwin(".i 3\n.ilb Q X C\n111 1\n").Kodowanie, "QXC");
     const FunkcjaPla nazwy = Rozwin(".i 3\n.ilb a0 a1 en\n111 1\n");
