@@ -58,7 +58,7 @@ const std::string Dlugi = "AB CD EF GH IJ KL MN OP QR ST UV WX YZ AB CDE"; // 45
 const Wiersz Wiersze[] = {
     // The first character chooses the notation; keypad digits are digits.
     {"B c", "B+c", 3, 0, ""},
-    {"AB>>", "AB", 2, 0}, // Right at the end of the text goes no further
+    {"AB>>", "AB", 2, 0},        // Right at the end of the text goes no further
     {"AB;", "AB;", 3, 0, "", 3}, // ";" reaching the right edge does not scroll yet
     {"1 5", "1,5", 3, 0, ""},
     {"#7#9#0", "790", 3, 0, ""},
@@ -221,6 +221,8 @@ TEST(okno_edytor_test, a_mouse_press_puts_the_cursor_on_the_nearest_boundary_in_
     EXPECT_TRUE(UmiescKursor(s, 0, 12));
     EXPECT_EQ(s.PozycjaKursora, 2);
     EXPECT_FALSE(UmiescKursor(s, 3 * 12, 12)); // would be after a 5th character
+    EXPECT_FALSE(UmiescKursor(s, 12, 0));      // no font measured yet: nothing to place
+    EXPECT_EQ(s.PozycjaKursora, 2);
 
     StanEdytora w;
     w.SzerokoscWidoku = 3;
