@@ -8,9 +8,9 @@ using namespace vyn;
 
 TEST(funkcja_test, groups_count_separators_followed_by_something_else) {
     const std::pair<const char*, int> przypadki[] = {
-        {"", 0},    {"A", 1},    {"AB+C", 2}, {"AB+C+", 2}, // a trailing separator adds nothing
-        {"+A", 2},  {"A++B", 2}, {"+", 1},    {"1,5,7", 3}, // a leading one adds a group
-        {"1,5,", 2}};
+        {"", 0},     {"A", 1},    {"AB+C", 2}, {"AB+C+", 2}, // a trailing separator adds nothing
+        {"+A", 2},   {"A++B", 2}, {"+", 1},    {"1,5,7", 3}, // a leading one adds a group
+        {"1,5,", 2}, {"A++", 1},  {"1,5,,", 2}};             // nor does a trailing run
     for (const auto& [tekst, grupy] : przypadki)
         EXPECT_EQ(PoliczGrupy(tekst), grupy) << tekst;
     EXPECT_EQ(PoliczLitery("aB+c"), 3);
