@@ -209,7 +209,9 @@ TEST(okno_edytor_test, a_mouse_press_puts_the_cursor_on_the_nearest_boundary_in_
         {18, 12, true, 2},         // 1.5 cells
         {5 * 12, 12, false, 2},    // right of the last character
         {3, 1, true, 3},           // any cell width will do, down to one pixel
-        {3, 0, false, 3},          {2 * 12, 12, true, 2},
+        {3, 0, false, 3},          // but none measured yet places nothing
+        {5, 12, true, 0},          // the first boundary too
+        {2 * 12, 12, true, 2},
     };
     for (const auto& [x, komorka, przyjety, pozycja] : naciski) {
         EXPECT_EQ(UmiescKursor(s, x, komorka), przyjety) << x;
@@ -221,8 +223,6 @@ TEST(okno_edytor_test, a_mouse_press_puts_the_cursor_on_the_nearest_boundary_in_
     EXPECT_TRUE(UmiescKursor(s, 0, 12));
     EXPECT_EQ(s.PozycjaKursora, 2);
     EXPECT_FALSE(UmiescKursor(s, 3 * 12, 12)); // would be after a 5th character
-    EXPECT_FALSE(UmiescKursor(s, 12, 0));      // no font measured yet: nothing to place
-    EXPECT_EQ(s.PozycjaKursora, 2);
 
     StanEdytora w;
     w.SzerokoscWidoku = 3;
