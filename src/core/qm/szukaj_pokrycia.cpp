@@ -141,6 +141,7 @@ class Szukanie {
         ilePokrytych_.assign(poziomy, 0);
         kosztPoziomu_.assign(poziomy, 0);
         wierszPoziomu_.assign(poziomy, 0);
+        pewne_.assign(poziomy, {});
         nastepny_.assign(poziomy, 0);
     }
 
@@ -188,7 +189,6 @@ class Szukanie {
                 niepokryte_.assign(static_cast<std::size_t>(w_), 0);
                 pokrycie_.assign(static_cast<std::size_t>(c_), 0.0);
                 punkty_.resize(static_cast<std::size_t>(n_) + 2);
-                pewne_.resize(static_cast<std::size_t>(n_) + 2);
                 cenyPoziomu_.resize(static_cast<std::size_t>(n_) + 2);
             }
         }
@@ -307,8 +307,7 @@ class Szukanie {
         const Slowo* rodzic = Pokryte(d);
         const Slowo* wiersz = Wiersz(r);
         Slowo* dziecko = Pokryte(d + 1);
-        if (!pewne_.empty())
-            pewne_[du + 1].jest = false;
+        pewne_[du + 1].jest = false;
         int dodane = 0;
         for (int k = 0; k < w_; ++k) {
             dodane += Jedynki(wiersz[k] & ~rodzic[k]);
@@ -567,7 +566,7 @@ class Szukanie {
         const int zapas = Prog() - kosztPoziomu_[static_cast<std::size_t>(d)];
         // Most rows that fail leave the level's kept cover untouched: it still shows one.
         if (const PewnyPunkt& p = pewne_[static_cast<std::size_t>(d)];
-            lp_ && p.jest && p.odWiersza > r && p.koszt <= zapas)
+            p.jest && p.odWiersza > r && p.koszt <= zapas)
             return true;
         return !lp_ || Zmiesci(r, pokryte, zapas, d, d + 1);
     }
